@@ -1,0 +1,35 @@
+#pragma once
+// TDateTime: a double counting days since 30.12.1899, local time, the fraction being the
+// time of day; 0 means "no time". Every conversion between calendar values and this
+// number goes through here, so that equal moments always compare equal.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kanavo {
+
+using TDateTime = double;
+
+struct CalendarDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
+};
+
+bool isValidDate(int year, int month, int day);
+// Midnight of the date; the date must be valid (see tryEncodeDate).
+TDateTime encodeDate(int year, int month, int day);
+std::optional<TDateTime> tryEncodeDate(int year, int month, int day);
+CalendarDate decodeDate(TDateTime value);
+
+// The fraction of a day for a time of day (hours 0..23 and so on).
+double encodeTime(int hours, int minutes, int seconds = 0, int milliseconds = 0);
+
+// "DD.MM.YYYY" exactly (two-digit day and month, four-digit year); nullopt otherwise.
+std::optional<TDateTime> parseDate(std::string_view text);
+// "dd.mm.yyyy" of the value's date.
+std::string formatDate(TDateTime value);
+
+} // namespace kanavo
