@@ -12,11 +12,11 @@ namespace kanavo {
 // Why a bit stream was refused. The user is only ever told "Compressed file is corrupt";
 // the reason is for tools, tests and the next engineer.
 enum class Lh5Error {
-    TableCountTooLarge,   // a code-length count above its alphabet's size
+    TableCountTooLarge,     // a code-length count above its alphabet's size
     SingleSymbolOutOfRange, // the one symbol of a single-code table is outside its alphabet
-    ZeroRunPastAlphabet,  // a run of zero lengths runs past the alphabet
-    CodeLengthTooLong,    // a code length above 16 bits
-    CodeSpaceNotFilled,   // the code lengths do not exactly fill the 16-bit code space
+    ZeroRunPastAlphabet,    // a run of zero lengths runs past the alphabet
+    CodeLengthTooLong,      // a code length above 16 bits
+    CodeSpaceNotFilled,     // the code lengths do not exactly fill the 16-bit code space
 };
 
 const char* lh5ErrorName(Lh5Error error);

@@ -18,7 +18,7 @@ TEST(DateTime, ParseDateAcceptsOnlyValidDdMmYyyy) {
         bool valid;
     };
     const Case cases[] = {
-        {"07.12.2026", true}, {"29.02.2024", true}, {"29.02.2026", false}, {"31.04.2026", false},
+        {"07.12.2026", true},  {"29.02.2024", true}, {"29.02.2026", false}, {"31.04.2026", false},
         {"00.01.2026", false}, {"7.12.2026", false}, {"07-12-2026", false}, {"07.12.20x6", false},
         {"07.13.2026", false}, {"", false},
     };
