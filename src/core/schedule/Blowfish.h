@@ -13,9 +13,11 @@ public:
     Blowfish(); // the published initial state, 16 rounds, no key
 
     // Resets the state to its initial values and runs the key schedule with `keyLength`
-    // bytes of `key` (1..255) and `rounds` rounds (2..32; odd counts are raised by one,
-    // other values become 16). Returns false for a weak key: one that leaves some S-box
-    // holding the same word twice. Throws std::invalid_argument for keyLength 0.
+    // bytes of `key` (1..255 in practice) and `rounds` rounds (2..32; odd counts are raised
+    // by one, other values become 16). Above 16 rounds the P words past the published 18
+    // start as zeros, so such keys interoperate with nothing. Returns false for a weak key:
+    // one that leaves some S-box holding the same word twice. Throws std::invalid_argument
+    // for keyLength 0, which the schedule cannot cycle over.
     bool SetCipherKey(const std::uint8_t* key, std::size_t keyLength, int rounds);
 
     void encryptBlock(std::uint8_t block[8]) const;
