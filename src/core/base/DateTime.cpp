@@ -93,4 +93,77 @@ std::string formatDate(TDateTime value) {
     return text;
 }
 
+std::string formatDateTimeMinutes(TDateTime value) {
+    const double days = std::floor(value);
+    long long ms = std::llround((value - days) * 86400000.0);
+    long long day = static_cast<long long>(days);
+    if (ms >= 86400000LL) {
+        ms -= 86400000LL;
+        ++day;
+    }
+    const int minuteOfDay = static_cast<int>(ms / 60000);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s %02d:%02d", formatDate(static_cast<double>(day)).c_str(),
+                  minuteOfDay / 60, minuteOfDay % 60);
+    return text;
+}
+
+std::optional<TDateTime> parseDateTime(std::string_view text) {
+    // Reads one to `maxDigits` digits at `pos`; -1 when there is none.
+    auto number = [&text](std::size_t& pos, std::size_t maxDigits) {
+        int value = 0;
+        std::size_t count = 0;
+        while (pos < text.size() && count < maxDigits && text[pos] >= '0' && text[pos] <= '9') {
+            value = value * 10 + (text[pos] - '0');
+            ++pos;
+            ++count;
+        }
+        return count == 0 ? -1 : value;
+    };
+    auto expect = [&text](std::size_t& pos, char c) {
+        if (pos < text.size() && text[pos] == c) {
+            ++pos;
+            return true;
+        }
+        return false;
+    };
+    std::size_t pos = 0;
+    const int day = number(pos, 2);
+    if (day < 0 || !expect(pos, '.')) {
+        return std::nullopt;
+    }
+    const int month = number(pos, 2);
+    if (month < 0 || !expect(pos, '.')) {
+        return std::nullopt;
+    }
+    const std::size_t yearStart = pos;
+    const int year = number(pos, 4);
+    if (year < 0 || pos - yearStart != 4) {
+        return std::nullopt;
+    }
+    const std::optional<TDateTime> date = tryEncodeDate(year, month, day);
+    if (!date) {
+        return std::nullopt;
+    }
+    if (pos == text.size()) {
+        return date;
+    }
+    if (!expect(pos, ' ')) {
+        return std::nullopt;
+    }
+    const int hours = number(pos, 2);
+    if (hours < 0 || !expect(pos, ':')) {
+        return std::nullopt;
+    }
+    const int minutes = number(pos, 2);
+    int seconds = 0;
+    if (minutes >= 0 && expect(pos, ':')) {
+        seconds = number(pos, 2);
+    }
+    if (minutes < 0 || seconds < 0 || pos != text.size() || hours > 23 || minutes > 59 || seconds > 59) {
+        return std::nullopt;
+    }
+    return *date + encodeTime(hours, minutes, seconds);
+}
+
 } // namespace kanavo

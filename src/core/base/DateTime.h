@@ -32,4 +32,13 @@ std::optional<TDateTime> parseDate(std::string_view text);
 // "dd.mm.yyyy" of the value's date.
 std::string formatDate(TDateTime value);
 
+// "dd.mm.yyyy hh:nn" of the value, the time rounded to the millisecond and then cut to
+// the minute (seconds are dropped, 19:59:59.9999 is 20:00).
+std::string formatDateTimeMinutes(TDateTime value);
+// Day, month, four-digit year separated by points (one or two digits each for day and
+// month), optionally followed by one blank and "h:n" or "h:n:s" (one or two digits each);
+// nullopt for anything else or an impossible date or time. The value is
+// encodeDate + encodeTime, so equal texts give equal values.
+std::optional<TDateTime> parseDateTime(std::string_view text);
+
 } // namespace kanavo
