@@ -138,7 +138,7 @@ void checkSchedule(const std::string& text, int channels) {
 TEST(SampleWeek, ScheduleFollowsTheFileRules) {
     for (const int channels : {1, 12, 200}) {
         SCOPED_TRACE(channels);
-        const SampleWeek week = makeSampleWeek(kMonday, channels);
+        const WeekContent week = makeSampleWeek(kMonday, channels);
         checkSchedule(week.schedule, channels);
     }
 }
@@ -151,8 +151,8 @@ TEST(SampleWeek, ChannelsHaveRussianNamesThenNumberedOnes) {
 }
 
 TEST(SampleWeek, SameArgumentsGiveTheSameBytes) {
-    const SampleWeek a = makeSampleWeek(kMonday, 12, 5);
-    const SampleWeek b = makeSampleWeek(kMonday, 12, 5);
+    const WeekContent a = makeSampleWeek(kMonday, 12, 5);
+    const WeekContent b = makeSampleWeek(kMonday, 12, 5);
     EXPECT_EQ(a.schedule, b.schedule);
     ASSERT_EQ(a.banners.size(), 1u);
     EXPECT_EQ(a.banners[0].gif, b.banners[0].gif);
@@ -176,9 +176,9 @@ TEST(SampleWeek, RefusesArgumentsOutOfRange) {
 }
 
 TEST(SampleWeek, BannerIsASmallLoopingAnimation) {
-    const SampleWeek week = makeSampleWeek(kMonday, 1);
+    const WeekContent week = makeSampleWeek(kMonday, 1);
     ASSERT_EQ(week.banners.size(), 1u);
-    const SampleBanner& banner = week.banners[0];
+    const Banner& banner = week.banners[0];
     EXPECT_EQ(banner.address, "http://kanavo.example/reklama");
     EXPECT_LT(banner.gif.size(), 8u * 1024u);
 

@@ -398,7 +398,7 @@ const std::vector<std::uint8_t>& bannerGif() {
 
 } // namespace
 
-SampleWeek makeSampleWeek(TDateTime monday, int channels, std::uint32_t seed) {
+WeekContent makeSampleWeek(TDateTime monday, int channels, std::uint32_t seed) {
     if (channels < 1 || channels > kSampleMaxChannels) {
         throw std::invalid_argument("sample week: channel count must be 1.." +
                                     std::to_string(kSampleMaxChannels));

@@ -1,0 +1,60 @@
+// lh5-decode, lh5-encode and sample: raw payloads and sample weeks.
+#include "CommandLine.h"
+#include "Commands.h"
+
+#include "sample/SampleWeek.h"
+#include "schedule/QuorStreamRoutines.h"
+#include "schedule/WeeklyFile.h"
+
+#include <charconv>
+
+namespace kanavo::knvtool {
+namespace {
+
+using Transform = void (*)(MemoryStream&, MemoryStream&);
+
+int transformFile(int argc, char** argv, const char* usage, Transform transform) {
+    Arguments args(argc, argv, {});
+    const auto paths = args.positional(2, usage);
+    MemoryStream source(readFile(paths[0]));
+    MemoryStream dest;
+    transform(source, dest);
+    writeFile(paths[1], dest.buffer());
+    return 0;
+}
+
+} // namespace
+
+int runLh5Decode(int argc, char** argv) {
+    return transformFile(argc, argv, "knvtool lh5-decode IN OUT", DecompressStream);
+}
+
+int runLh5Encode(int argc, char** argv) {
+    return transformFile(argc, argv, "knvtool lh5-encode IN OUT", CompressStream);
+}
+
+int runSample(int argc, char** argv) {
+    static const char* usage = "knvtool sample --week DD.MM.YYYY [--channels N] -o OUT.knv";
+    Arguments args(argc, argv, {});
+    const auto week = args.take("--week");
+    const auto channelsText = args.take("--channels");
+    const auto output = args.take("-o");
+    args.positional(0, usage);
+    if (!week || !output) {
+        throw CommandError(std::string("usage: ") + usage);
+    }
+    int channels = 12;
+    if (channelsText) {
+        const auto [end, error] =
+            std::from_chars(channelsText->data(), channelsText->data() + channelsText->size(), channels);
+        if (error != std::errc() || end != channelsText->data() + channelsText->size() || channels < 1 ||
+            channels > kSampleMaxChannels) {
+            throw CommandError("--channels takes a number from 1 to " + std::to_string(kSampleMaxChannels));
+        }
+    }
+    const double monday = parseMonday(*week);
+    writeFile(*output, writeWeeklyFile(monday, makeSampleWeek(monday, channels)));
+    return 0;
+}
+
+} // namespace kanavo::knvtool
