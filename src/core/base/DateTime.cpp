@@ -7,7 +7,7 @@ namespace kanavo {
 namespace {
 
 // Days from 1970-01-01 to the civil date (proleptic Gregorian).
-long daysFromCivil(int y, int m, int d) {
+constexpr long daysFromCivil(int y, int m, int d) {
     y -= m <= 2 ? 1 : 0;
     const long era = (y >= 0 ? y : y - 399) / 400;
     const long yoe = y - era * 400;
@@ -29,7 +29,7 @@ CalendarDate civilFromDays(long z) {
     return {y, m, d};
 }
 
-const long kEpochOffset = daysFromCivil(1899, 12, 30);
+constexpr long kEpochOffset = daysFromCivil(1899, 12, 30);
 
 int digitsValue(std::string_view text, std::size_t from, std::size_t count) {
     int value = 0;

@@ -216,7 +216,7 @@ private:
         const std::size_t zeros = std::min(back - o, length);
         std::memset(dst, 0, zeros);
         for (std::size_t i = zeros; i < length; ++i) {
-            dst[i] = dst[i - back];
+            dst[i] = out[o + i - back]; // o + i >= back from here on
         }
     }
 

@@ -74,6 +74,19 @@ TEST(Lh5Decoder, MatchBeforeTheStartCopiesTheWindowsInitialZeros) {
     singlePosition(w, 13); // distance 4096 + 12 bits
     w.put(100, 12);
     EXPECT_EQ(decode(w, 256), std::string(256, '\0'));
+
+    // A match that starts before the output and runs on into it.
+    BitWriter v;
+    v.put(1, 16);
+    singleCodeLengths(v);
+    singleLiteral(v, 'x');
+    singlePosition(v, 0);
+    v.put(1, 16);
+    singleCodeLengths(v);
+    singleLiteral(v, 256 + 5 - 3);
+    singlePosition(v, 2); // distance 2 + 1 bit
+    v.put(0, 1);
+    EXPECT_EQ(decode(v, 6), std::string("x\0\0x\0\0", 6));
 }
 
 TEST(Lh5Decoder, InputEndingEarlyIsReadAsZeroBits) {
