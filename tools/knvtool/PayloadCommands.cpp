@@ -2,7 +2,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
-#include "sample/SampleWeek.h"
+#include "SampleWeek.h"
 #include "schedule/QuorStreamRoutines.h"
 #include "schedule/WeeklyFile.h"
 
