@@ -246,8 +246,10 @@ private:
         return value;
     }
 
+    // Every table starts with a count of code lengths. A count of 0 is followed by the
+    // one symbol every lookup yields; returns 0 then, the checked count otherwise.
     template <typename Table>
-    void readSmallTable(Table& table, int alphabet, int countBits, int specialIndex) {
+    int readTableCount(Table& table, int alphabet, int countBits) {
         const int n = static_cast<int>(m_in.bits(countBits));
         if (n == 0) {
             const int symbol = static_cast<int>(m_in.bits(countBits));
@@ -255,10 +257,17 @@ private:
                 corrupt(Lh5Error::SingleSymbolOutOfRange);
             }
             table.setSingle(symbol);
-            return;
-        }
-        if (n > alphabet) {
+        } else if (n > alphabet) {
             corrupt(Lh5Error::TableCountTooLarge);
+        }
+        return n;
+    }
+
+    template <typename Table>
+    void readSmallTable(Table& table, int alphabet, int countBits, int specialIndex) {
+        const int n = readTableCount(table, alphabet, countBits);
+        if (n == 0) {
+            return;
         }
         std::array<std::uint8_t, kCodeLengthAlphabet> lengths{};
         int i = 0;
@@ -273,17 +282,9 @@ private:
     }
 
     void readLiteralTable() {
-        const int n = static_cast<int>(m_in.bits(9));
+        const int n = readTableCount(m_literals, kLiteralAlphabet, 9);
         if (n == 0) {
-            const int symbol = static_cast<int>(m_in.bits(9));
-            if (symbol >= kLiteralAlphabet) {
-                corrupt(Lh5Error::SingleSymbolOutOfRange);
-            }
-            m_literals.setSingle(symbol);
             return;
-        }
-        if (n > kLiteralAlphabet) {
-            corrupt(Lh5Error::TableCountTooLarge);
         }
         std::array<std::uint8_t, kLiteralAlphabet> lengths{};
         int i = 0;
