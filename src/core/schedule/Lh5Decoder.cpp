@@ -248,8 +248,7 @@ private:
 
     // Every table starts with a count of code lengths. A count of 0 is followed by the
     // one symbol every lookup yields; returns 0 then, the checked count otherwise.
-    template <typename Table>
-    int readTableCount(Table& table, int alphabet, int countBits) {
+    template <typename Table> int readTableCount(Table& table, int alphabet, int countBits) {
         const int n = static_cast<int>(m_in.bits(countBits));
         if (n == 0) {
             const int symbol = static_cast<int>(m_in.bits(countBits));
