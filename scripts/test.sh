@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
+# Every C++ file is laid out by the committed .clang-format.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
 cmake -S . -B build -G Ninja -DKANAVO_WERROR=ON
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
