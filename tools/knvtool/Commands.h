@@ -10,5 +10,6 @@ int runPack(int argc, char** argv);
 int runLh5Decode(int argc, char** argv);
 int runLh5Encode(int argc, char** argv);
 int runSample(int argc, char** argv);
+int runWeeks(int argc, char** argv);
 
 } // namespace kanavo::knvtool

@@ -18,6 +18,13 @@ const char* kHelp = R"(knvtool: inspect and write Kanavo weekly programme files 
   knvtool unpack FILE.knv DIR [--key KEY] schedule as DIR/KNV.txt, banners as DIR/banner-*.gif
   knvtool pack --week DD.MM.YYYY --schedule TEXT [--banner URL=FILE.gif]... [--store] -o OUT.knv
   knvtool sample --week DD.MM.YYYY [--channels N] -o OUT.knv
+  knvtool weeks DIR [--config FILE] [--today DD.MM.YYYY] [--logos N] [--delete-old]
+                                          the week menu of DIR/TV (caption, path, "*" on the
+                                          week that opens), a blank line, then that week's
+                                          channels (tag, logo, name); settings are read from
+                                          FILE or the default place, never written; trimmed
+                                          files are deleted only with --delete-old (and
+                                          AutoDeleteOld); logos are unlimited unless N
   knvtool lh5-decode IN OUT               raw payload (size + lh5 stream) to bytes
   knvtool lh5-encode IN OUT               bytes to a raw payload
 )";
@@ -30,6 +37,7 @@ struct Command {
 const Command kCommands[] = {
     {"info", runInfo},     {"unpack", runUnpack},        {"pack", runPack},
     {"sample", runSample}, {"lh5-decode", runLh5Decode}, {"lh5-encode", runLh5Encode},
+    {"weeks", runWeeks},
 };
 
 } // namespace
