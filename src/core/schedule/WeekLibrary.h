@@ -5,7 +5,7 @@
 // (also after the settings dialog changes the channel filter or choice). The window
 // mirrors menu(), week() and WeekChannels() into its controls after each call.
 
-#include "schedule/UserMessages.h"
+#include "base/UserMessages.h"
 #include "schedule/WeekChannels.h"
 #include "schedule/WeekMenu.h"
 #include "schedule/WeekOpener.h"

@@ -4,7 +4,7 @@
 
 #include "base/Cp1251.h"
 #include "base/DateTime.h"
-#include "schedule/UserMessages.h"
+#include "base/UserMessages.h"
 #include "schedule/WeeklyFile.h"
 
 #include <atomic>
