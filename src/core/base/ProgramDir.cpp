@@ -1,5 +1,7 @@
 #include "base/ProgramDir.h"
 
+#include "base/PathOption.h"
+
 #include <string_view>
 #include <system_error>
 
@@ -20,30 +22,8 @@ std::filesystem::path absoluteOrSelf(const std::filesystem::path& path) {
 } // namespace
 
 HomeOption findHomeOption(std::span<const char* const> arguments) {
-    constexpr std::string_view kOption = "--home";
-    HomeOption option;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i] ? arguments[i] : "";
-        if (argument == "--") {
-            break;
-        }
-        if (argument == kOption) {
-            if (i + 1 >= arguments.size() || !arguments[i + 1] || !*arguments[i + 1]) {
-                option.error = "--home needs a folder name";
-                return option;
-            }
-            option.folder = arguments[++i];
-        } else if (argument.starts_with(kOption) && argument.size() > kOption.size() &&
-                   argument[kOption.size()] == '=') {
-            const std::string_view folder = argument.substr(kOption.size() + 1);
-            if (folder.empty()) {
-                option.error = "--home needs a folder name";
-                return option;
-            }
-            option.folder = std::filesystem::path(folder);
-        }
-    }
-    return option;
+    PathOption found = findPathOption(arguments, "--home", "folder name");
+    return {std::move(found.path), std::move(found.error)};
 }
 
 std::filesystem::path executableFolder(const char* argv0) {

@@ -1,5 +1,7 @@
 #include "settings/SettingsLocation.h"
 
+#include "base/PathOption.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <string_view>
@@ -54,29 +56,8 @@ std::filesystem::path autostartFolder(const EnvironmentLookup& environment) {
 }
 
 ConfigOption findConfigOption(std::span<const char* const> arguments) {
-    constexpr std::string_view kOption = "--config";
-    ConfigOption option;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i] ? arguments[i] : "";
-        if (argument == "--") {
-            break;
-        }
-        if (argument == kOption) {
-            if (i + 1 >= arguments.size() || !arguments[i + 1] || !*arguments[i + 1]) {
-                option.error = "--config needs a file name";
-                return option;
-            }
-            option.file = arguments[++i];
-        } else if (argument.starts_with(kOption) && argument[kOption.size()] == '=') {
-            const std::string_view file = argument.substr(kOption.size() + 1);
-            if (file.empty()) {
-                option.error = "--config needs a file name";
-                return option;
-            }
-            option.file = std::filesystem::path(file);
-        }
-    }
-    return option;
+    PathOption found = findPathOption(arguments, "--config", "file name");
+    return {std::move(found.path), std::move(found.error)};
 }
 
 std::filesystem::path settingsPath(const ConfigOption& option, const EnvironmentLookup& environment) {
