@@ -13,6 +13,6 @@ cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-  -DKANAVO_WERROR=ON -DKANAVO_SANITIZE=ON -DKANAVO_FUZZ=ON -DKANAVO_TOOLS=OFF -DKANAVO_BENCH=OFF
+  -DKANAVO_WERROR=ON -DKANAVO_SANITIZE=ON -DKANAVO_FUZZ=ON -DKANAVO_TOOLS=OFF -DKANAVO_BENCH=OFF -DKANAVO_GUI=OFF
 cmake --build build-asan -j2
 ctest --test-dir build-asan --output-on-failure -j2 -L 'core|fuzz'
