@@ -4,6 +4,7 @@
 #include "base/DateTime.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -94,6 +95,17 @@ std::string toCp1251(const std::string& utf8, const std::string& what) {
         throw CommandError(what + ": the character \"" + bad + "\" has no Windows-1251 form");
     }
     return *text;
+}
+
+int parseNumber(const std::string& text, const std::string& option, int minimum, int maximum) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < minimum ||
+        value > maximum) {
+        throw CommandError(option + " takes a number from " + std::to_string(minimum) + " to " +
+                           std::to_string(maximum) + ", not " + text);
+    }
+    return value;
 }
 
 double parseMonday(const std::string& text) {

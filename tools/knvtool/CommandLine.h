@@ -41,6 +41,9 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 // A Windows-1251 text from the user's UTF-8; CommandError naming `what` otherwise.
 std::string toCp1251(const std::string& utf8, const std::string& what);
 
+// A whole number from `minimum` to `maximum` given to `option`; CommandError otherwise.
+int parseNumber(const std::string& text, const std::string& option, int minimum, int maximum);
+
 // "DD.MM.YYYY" of a Monday.
 double parseMonday(const std::string& text);
 

@@ -6,8 +6,6 @@
 #include "schedule/QuorStreamRoutines.h"
 #include "schedule/WeeklyFile.h"
 
-#include <charconv>
-
 namespace kanavo::knvtool {
 namespace {
 
@@ -43,15 +41,7 @@ int runSample(int argc, char** argv) {
     if (!week || !output) {
         throw CommandError(std::string("usage: ") + usage);
     }
-    int channels = 12;
-    if (channelsText) {
-        const auto [end, error] =
-            std::from_chars(channelsText->data(), channelsText->data() + channelsText->size(), channels);
-        if (error != std::errc() || end != channelsText->data() + channelsText->size() || channels < 1 ||
-            channels > kSampleMaxChannels) {
-            throw CommandError("--channels takes a number from 1 to " + std::to_string(kSampleMaxChannels));
-        }
-    }
+    const int channels = channelsText ? parseNumber(*channelsText, "--channels", 1, kSampleMaxChannels) : 12;
     const double monday = parseMonday(*week);
     writeFile(*output, writeWeeklyFile(monday, makeSampleWeek(monday, channels)));
     return 0;

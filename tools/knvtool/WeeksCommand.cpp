@@ -9,9 +9,9 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 
-#include <charconv>
 #include <ctime>
 #include <iostream>
+#include <limits>
 
 namespace kanavo::knvtool {
 namespace {
@@ -29,15 +29,6 @@ TDateTime localNow() {
     localtime_r(&now, &local);
     return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
            encodeTime(local.tm_hour, local.tm_min, local.tm_sec);
-}
-
-int parseLogoCount(const std::string& text) {
-    int count = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-    if (error != std::errc() || end != text.data() + text.size() || count < 0) {
-        throw CommandError("--logos takes a count of channel logos, not " + text);
-    }
-    return count;
 }
 
 } // namespace
@@ -75,7 +66,7 @@ int runWeeks(int argc, char** argv) {
     WeekLibrary library(programDir(HomeOption{std::filesystem::path(dirs[0]), {}}, nullptr), settings,
                         services);
     if (logosText) {
-        library.setLogoCount(parseLogoCount(*logosText));
+        library.setLogoCount(parseNumber(*logosText, "--logos", 0, std::numeric_limits<int>::max()));
     }
     if (!library.FindKNVFile()) {
         return 1;
