@@ -17,7 +17,7 @@ using kanavo::test::writeText;
 
 namespace {
 
-// A function, not a global: encodeDate may not be ready while globals are initialised.
+// The moment and screen of the file tests.
 LoadEnvironment environment() {
     return {encodeDate(2026, 12, 7) + encodeTime(12, 0), 1920, 1080};
 }

@@ -6,17 +6,11 @@
 
 using namespace kanavo;
 using kanavo::test::cp;
+using kanavo::test::environment;
+using kanavo::test::now;
 using kanavo::test::RecordingStore;
 
 namespace {
-
-// Functions, not globals: encodeDate may not be ready while globals are initialised.
-TDateTime now() {
-    return encodeDate(2026, 12, 7) + encodeTime(20, 0);
-}
-LoadEnvironment environment() {
-    return {now(), 1920, 1080};
-}
 
 Settings loadText(std::string_view iniText) {
     return loadSettings(IniDocument::parse(iniText), environment());

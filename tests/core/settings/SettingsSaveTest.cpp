@@ -5,17 +5,11 @@
 #include <gtest/gtest.h>
 
 using namespace kanavo;
+using kanavo::test::environment;
+using kanavo::test::now;
 using kanavo::test::RecordingStore;
 
 namespace {
-
-// Functions, not globals: encodeDate may not be ready while globals are initialised.
-TDateTime now() {
-    return encodeDate(2026, 12, 7) + encodeTime(20, 0);
-}
-LoadEnvironment environment() {
-    return {now(), 1920, 1080};
-}
 
 std::vector<std::string> writtenNames(const RecordingStore& store, std::string_view section) {
     std::vector<std::string> names;

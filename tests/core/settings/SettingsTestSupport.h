@@ -4,12 +4,21 @@
 
 #include "TestFiles.h"
 #include "settings/IniDocument.h"
+#include "settings/SettingsIo.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace kanavo::test {
+
+// The moment and screen the load and save tests run at.
+inline TDateTime now() {
+    return encodeDate(2026, 12, 7) + encodeTime(20, 0);
+}
+inline LoadEnvironment environment() {
+    return {now(), 1920, 1080};
+}
 
 inline std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> files;
