@@ -33,12 +33,6 @@ std::string utf8Text(const std::vector<std::uint8_t>& cp1251Bytes) {
         std::string_view(reinterpret_cast<const char*>(cp1251Bytes.data()), cp1251Bytes.size()));
 }
 
-std::vector<std::uint8_t> streamData(const TQuorStreams& streams, const std::string& name) {
-    MemoryStream data;
-    streams.GetStream(name, data);
-    return {data.bytes().begin(), data.bytes().end()};
-}
-
 } // namespace
 
 int runInfo(int argc, char** argv) {
@@ -51,7 +45,7 @@ int runInfo(int argc, char** argv) {
               << "compressed: " << (streams.Compressed ? "yes" : "no") << "\n"
               << "encrypted: " << (streams.Encrypted ? "yes" : "no") << "\n";
     for (int i = 0; i < streams.Count(); ++i) {
-        std::cout << cp1251::toUtf8(streams.Names(i)) << "\t" << streamData(streams, streams.Names(i)).size()
+        std::cout << cp1251::toUtf8(streams.Names(i)) << "\t" << streamBytes(streams, streams.Names(i)).size()
                   << "\n";
     }
     return 0;
@@ -72,7 +66,7 @@ int runUnpack(int argc, char** argv) {
     int bannerNumber = 0;
     for (int i = 0; i < streams.Count(); ++i) {
         const std::string& name = streams.Names(i);
-        const auto data = streamData(streams, name);
+        const auto data = streamBytes(streams, name);
         if (cp1251::equalsIgnoreCase(name, kScheduleStreamName)) {
             const std::string text = utf8Text(data);
             writeFile(dir / "KNV.txt", {text.begin(), text.end()});

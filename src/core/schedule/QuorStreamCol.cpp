@@ -204,4 +204,10 @@ void TQuorStreams::SaveToStream(MemoryStream& dest) const {
     dest.write(payload.bytes());
 }
 
+std::vector<std::uint8_t> streamBytes(const TQuorStreams& streams, std::string_view name) {
+    MemoryStream data;
+    streams.GetStream(name, data);
+    return std::move(data.buffer());
+}
+
 } // namespace kanavo

@@ -70,4 +70,7 @@ private:
     std::vector<Entry> m_entries;
 };
 
+// The whole content of the named entry; empty when there is none.
+std::vector<std::uint8_t> streamBytes(const TQuorStreams& streams, std::string_view name);
+
 } // namespace kanavo

@@ -58,15 +58,11 @@ void loadWeekContainer(std::span<const std::uint8_t> file, TQuorStreams& streams
 WeekContent readWeekContent(std::span<const std::uint8_t> file, TQuorStreams& streams) {
     loadWeekContainer(file, streams);
     WeekContent content;
-    MemoryStream schedule;
-    streams.GetStream(kScheduleStreamName, schedule);
-    content.schedule.assign(schedule.bytes().begin(), schedule.bytes().end());
+    const std::vector<std::uint8_t> schedule = streamBytes(streams, kScheduleStreamName);
+    content.schedule.assign(schedule.begin(), schedule.end());
     streams.RemoveStream(kScheduleStreamName);
     for (int i = 0; i < streams.Count(); ++i) {
-        MemoryStream data;
-        streams.GetStream(streams.Names(i), data);
-        content.banners.push_back(
-            {streams.Names(i), std::vector<std::uint8_t>(data.bytes().begin(), data.bytes().end())});
+        content.banners.push_back({streams.Names(i), streamBytes(streams, streams.Names(i))});
     }
     streams.Clear();
     return content;
