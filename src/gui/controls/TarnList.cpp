@@ -3,6 +3,7 @@
 #include "ImageList.h"
 #include "SystemClock.h"
 #include "TarnHint.h"
+#include "views/GapSort.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -209,20 +210,9 @@ void TTarnList::swapRows(int a, int b) {
 }
 
 void TTarnList::SortByTime() {
-    // A gap sort: its order of equal start times is part of how the listings look.
-    const int last = static_cast<int>(std::min<qsizetype>(m_lines4.size(), kCapacity)) - 1;
-    for (int gap = last / 2; gap > 0; gap /= 2) {
-        bool swapped = false;
-        do {
-            swapped = false;
-            for (int i = 0; i <= last - gap; ++i) {
-                if ((*m_rows)[i].startTime > (*m_rows)[i + gap].startTime) {
-                    swapRows(i, i + gap);
-                    swapped = true;
-                }
-            }
-        } while (swapped);
-    }
+    gapSortByStartTime(
+        static_cast<int>(std::min<qsizetype>(m_lines4.size(), kCapacity)),
+        [this](int i) { return (*m_rows)[i].startTime; }, [this](int a, int b) { swapRows(a, b); });
 }
 
 bool TTarnList::rowExists(int index) const {
