@@ -5,7 +5,9 @@
 #include "TarnHint.h"
 #include "views/GapSort.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -264,22 +266,22 @@ int TTarnList::mainTextLeft() const {
 }
 
 void TTarnList::showHintIfLong(int index) {
-    closeHint();
     const QString& text = m_lines4[index];
     const int left = mainTextLeft();
     const int width = paintWidth();
     if (fontMetrics().horizontalAdvance(text) + left > width) {
         ShowItemHint(left, index * m_itemHeight - 1, text, width - left - 8);
+    } else {
+        closeHint();
     }
 }
 
 void TTarnList::ShowItemHint(int x, int y, const QString& text, int wrapWidth) {
     // Only a very narrow list leaves no room to wrap in; it gets no hint.
     if (wrapWidth <= 0) {
+        closeHint();
         return;
     }
-    m_hint = std::make_unique<TarnHint>(this);
-    m_hint->setFont(font());
     const QFontMetrics metrics(font());
     const int lineHeight = metrics.height();
     const QPoint screen = mapToGlobal(QPoint(x, y + (m_itemHeight - lineHeight) / 2));
@@ -293,7 +295,16 @@ void TTarnList::ShowItemHint(int x, int y, const QString& text, int wrapWidth) {
         width = wrapWidth;
         height = (textWidth / wrapWidth + 1) * lineHeight;
     }
-    m_hint->showText(text, m_colorHint, QRect(screen.x(), screen.y(), width + 8, height));
+    const QRect area(screen.x(), screen.y(), width + 8, height);
+    // A hint that already shows exactly this stays: a full paint re-shows the hovered
+    // row's hint, and replacing the popup would expose the list and paint it again.
+    if (m_hint != nullptr && m_hint->isVisible() && m_hint->text() == text &&
+        m_hint->color() == m_colorHint && m_hint->geometry() == area && m_hint->font() == font()) {
+        return;
+    }
+    m_hint = std::make_unique<TarnHint>(this);
+    m_hint->setFont(font());
+    m_hint->showText(text, m_colorHint, area);
 }
 
 void TTarnList::paintEvent(QPaintEvent* event) {
@@ -364,6 +375,11 @@ void TTarnList::fullPaint(QPainter& painter) {
     paintVerticalLines(painter, fullHeight);
     for (int index = 0; index < count; ++index) {
         paintRow(painter, index);
+        // Every row is drawn again, so the hovered row's hint follows a changed row
+        // height, font or width.
+        if (m_showHint && index == m_hoverIndex && rowExists(index)) {
+            showHintIfLong(index);
+        }
     }
 }
 
@@ -481,7 +497,44 @@ void TTarnList::mouseMoveEvent(QMouseEvent* event) {
         }
         DrawItem(index);
     }
-    QWidget::mouseMoveEvent(event);
+    emit OnMouseMove(event->modifiers(), event->position().toPoint());
+    event->accept();
+}
+
+void TTarnList::mousePressEvent(QMouseEvent* event) {
+    emit OnMouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    event->accept();
+}
+
+void TTarnList::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointer<TTarnList> self(this);
+    const QPoint position = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && rect().contains(position)) {
+        emit OnClick();
+        // A click handler may delete the list.
+        if (self.isNull()) {
+            return;
+        }
+    }
+    emit OnMouseUp(event->button(), event->modifiers(), position);
+    event->accept();
+}
+
+QMenu* TTarnList::PopupMenu() const {
+    return m_popupMenu;
+}
+
+void TTarnList::setPopupMenu(QMenu* value) {
+    m_popupMenu = value;
+}
+
+void TTarnList::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_popupMenu.isNull()) {
+        event->ignore();
+        return;
+    }
+    m_popupMenu->popup(event->globalPos());
+    event->accept();
 }
 
 void TTarnList::enterEvent(QEnterEvent* event) {

@@ -8,12 +8,15 @@
 #include "base/Clock.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 #include <set>
+
+class QMenu;
 
 namespace kanavo {
 
@@ -121,16 +124,30 @@ public:
     // The open hint popup, or null.
     const TarnHint* HintWindow() const { return m_hint.get(); }
 
+    // Opened by a right click (not owned; may be null). Its aboutToShow still sees the
+    // hovered row in GetItemIndex.
+    QMenu* PopupMenu() const;
+    void setPopupMenu(QMenu* value);
+
     // The band of a row that its repaint covers, in client coordinates.
     QRect rowRect(int index) const;
 
 signals:
     void OnMouseEnter();
     void OnMouseExit();
+    // The row a click acts on is GetItemIndex, the row the last mouse move highlighted.
+    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void OnMouseMove(Qt::KeyboardModifiers modifiers, QPoint position);
+    // A left button released inside the list.
+    void OnClick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -161,6 +178,7 @@ private:
     QStringList m_lines1;
     QStringList m_lines4;
     std::unique_ptr<TarnHint> m_hint;
+    QPointer<QMenu> m_popupMenu;
     // Rows asked to repaint on their own since the last paint.
     std::set<int> m_pendingRows;
     // The part of the list the current paint covers.
