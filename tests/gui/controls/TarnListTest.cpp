@@ -5,8 +5,11 @@
 #include "base/DateTime.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -69,6 +72,12 @@ void moveMouse(QWidget& widget, int x, int y) {
     QApplication::sendEvent(&widget, &move);
 }
 
+void sendButton(QWidget& widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), button, held, Qt::ShiftModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
 bool hasColour(const QImage& image, const QRect& area, const QColor& colour) {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -96,6 +105,10 @@ private slots:
     void hoverHighlightsOnlyExistingRows();
     void hintSize_data();
     void hintSize();
+    void fullPaintRedoesTheHint();
+    void mouseButtons_data();
+    void mouseButtons();
+    void popupMenuSeesTheHoveredRow();
     void sortByTime_data();
     void sortByTime();
     void rowWritesRepaintOnlyTheirRow();
@@ -302,6 +315,106 @@ void TarnListTest::hintSize() {
 
     moveMouse(*m_list, 50, 5); // a row that fits closes it
     QVERIFY(m_list->HintWindow() == nullptr);
+}
+
+void TarnListTest::fullPaintRedoesTheHint() {
+    m_list->setShowHint(true);
+    QString text;
+    while (QFontMetrics(m_list->font()).horizontalAdvance(text) < 2.5 * (300 - 91 - 8)) {
+        text += QStringLiteral("слово ");
+    }
+    addRow(QStringLiteral("Короткая"));
+    addRow(text);
+    moveMouse(*m_list, 50, m_list->ItemHeight() + 5);
+    const TarnHint* first = m_list->HintWindow();
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->height(), 3 * textHeight());
+
+    // Repainting the same list keeps the popup that is already right.
+    m_list->grab();
+    QVERIFY(m_list->HintWindow() == first);
+
+    // ShowHintLine is only stored; the next full paint shows the hint on one line.
+    m_list->setShowHintLine(true);
+    QCOMPARE(m_list->HintWindow()->height(), 3 * textHeight());
+    m_list->grab();
+    QVERIFY(m_list->HintWindow() != nullptr);
+    QCOMPARE(m_list->HintWindow()->height(), textHeight());
+
+    // A row height taken from the images moves the hint with its row.
+    const ImageList images(strip(32, 32, 2), 32);
+    m_list->setImages4(&images);
+    m_list->setAutoSize(true);
+    m_list->grab();
+    QCOMPARE(m_list->ItemHeight(), 34);
+    // AutoSize also widened the time columns to six digits.
+    const int digits = QFontMetrics(m_list->font()).horizontalAdvance(QStringLiteral("999999"));
+    const int left = 30 + 2 * digits + 32 + 2 * 1 + 1; // columns, image, its margins
+    const QPoint origin = m_list->mapToGlobal(QPoint(left, 34 - 1 + (34 - textHeight()) / 2));
+    QVERIFY(m_list->HintWindow() != nullptr);
+    QCOMPARE(m_list->HintWindow()->geometry().topLeft(), origin);
+}
+
+void TarnListTest::mouseButtons_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left click") << Qt::LeftButton << QPoint(50, 30) << 1;
+    QTest::newRow("left released outside") << Qt::LeftButton << QPoint(50, 500) << 0;
+    QTest::newRow("right button") << Qt::RightButton << QPoint(50, 30) << 0;
+}
+
+void TarnListTest::mouseButtons() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QPoint, release);
+    QFETCH(int, clicks);
+    addRow(QStringLiteral("Первая"));
+    addRow(QStringLiteral("Вторая"));
+    const int ih = m_list->ItemHeight();
+    const QPoint press(50, ih + 5);
+    moveMouse(*m_list, press.x(), press.y());
+    // The form's handlers read the row under the mouse while the press is handled.
+    int rowAtPress = -2;
+    connect(m_list.get(), &TTarnList::OnMouseDown, this,
+            [this, &rowAtPress] { rowAtPress = m_list->GetItemIndex(); });
+    QSignalSpy downs(m_list.get(), &TTarnList::OnMouseDown);
+    QSignalSpy ups(m_list.get(), &TTarnList::OnMouseUp);
+    QSignalSpy clicked(m_list.get(), &TTarnList::OnClick);
+    sendButton(*m_list, QEvent::MouseButtonPress, button, press);
+    sendButton(*m_list, QEvent::MouseButtonRelease, button, release);
+    QCOMPARE(rowAtPress, 1);
+    QCOMPARE(downs.size(), 1);
+    QCOMPARE(downs.first().at(0).value<Qt::MouseButton>(), button);
+    QCOMPARE(downs.first().at(1).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers(Qt::ShiftModifier));
+    QCOMPARE(downs.first().at(2).toPoint(), press);
+    QCOMPARE(ups.size(), 1);
+    QCOMPARE(ups.first().at(2).toPoint(), release);
+    QCOMPARE(clicked.size(), clicks);
+}
+
+void TarnListTest::popupMenuSeesTheHoveredRow() {
+    addRow(QStringLiteral("Первая"));
+    addRow(QStringLiteral("Вторая"));
+    const QPoint at(50, m_list->ItemHeight() + 5);
+    QContextMenuEvent withoutMenu(QContextMenuEvent::Mouse, at, m_list->mapToGlobal(at));
+    QApplication::sendEvent(m_list.get(), &withoutMenu);
+    QVERIFY(!withoutMenu.isAccepted());
+
+    QMenu menu;
+    menu.addAction(QStringLiteral("Удалить"));
+    int rowWhenOpening = -2;
+    connect(&menu, &QMenu::aboutToShow, this,
+            [this, &rowWhenOpening] { rowWhenOpening = m_list->GetItemIndex(); });
+    m_list->setPopupMenu(&menu);
+    m_list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
+    moveMouse(*m_list, at.x(), at.y());
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, m_list->mapToGlobal(at));
+    QApplication::sendEvent(m_list.get(), &click);
+    QVERIFY(click.isAccepted());
+    QCOMPARE(rowWhenOpening, 1);
+    QVERIFY(menu.isVisible());
+    menu.close();
 }
 
 void TarnListTest::sortByTime_data() {
