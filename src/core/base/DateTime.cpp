@@ -93,17 +93,31 @@ std::string formatDate(TDateTime value) {
     return text;
 }
 
-std::string formatDateTimeMinutes(TDateTime value) {
+DayAndTime splitDateTime(TDateTime value) {
     const double days = std::floor(value);
-    long long ms = std::llround((value - days) * 86400000.0);
-    long long day = static_cast<long long>(days);
-    if (ms >= 86400000LL) {
-        ms -= 86400000LL;
-        ++day;
+    DayAndTime parts{static_cast<long long>(days), std::llround((value - days) * 86400000.0)};
+    if (parts.milliseconds >= kMillisecondsPerDay) {
+        parts.milliseconds -= kMillisecondsPerDay;
+        ++parts.day;
     }
-    const int minuteOfDay = static_cast<int>(ms / 60000);
+    return parts;
+}
+
+TDateTime joinDateTime(long long day, long long milliseconds) {
+    return static_cast<double>(day) + static_cast<double>(milliseconds) / 86400000.0;
+}
+
+int dayOfWeek(TDateTime value) {
+    // Day 0, 30.12.1899, was a Saturday.
+    const long long day = static_cast<long long>(std::floor(value));
+    return static_cast<int>(((day + 5) % 7 + 7) % 7);
+}
+
+std::string formatDateTimeMinutes(TDateTime value) {
+    const DayAndTime parts = splitDateTime(value);
+    const int minuteOfDay = static_cast<int>(parts.milliseconds / 60000);
     char text[32];
-    std::snprintf(text, sizeof text, "%s %02d:%02d", formatDate(static_cast<double>(day)).c_str(),
+    std::snprintf(text, sizeof text, "%s %02d:%02d", formatDate(static_cast<double>(parts.day)).c_str(),
                   minuteOfDay / 60, minuteOfDay % 60);
     return text;
 }

@@ -27,6 +27,19 @@ CalendarDate decodeDate(TDateTime value);
 // The fraction of a day for a time of day (hours 0..23 and so on).
 double encodeTime(int hours, int minutes, int seconds = 0, int milliseconds = 0);
 
+// A moment as whole days and the milliseconds into the last of them, rounded to the
+// millisecond (a rounding up to 86 400 000 carries into the next day).
+struct DayAndTime {
+    long long day = 0;
+    long long milliseconds = 0;
+};
+inline constexpr long long kMillisecondsPerDay = 86400000LL;
+DayAndTime splitDateTime(TDateTime value);
+// day + milliseconds / 86 400 000, the one way a moment is put together from its parts.
+TDateTime joinDateTime(long long day, long long milliseconds);
+// The weekday of the value's date, Monday 0 .. Sunday 6.
+int dayOfWeek(TDateTime value);
+
 // "DD.MM.YYYY" exactly (two-digit day and month, four-digit year); nullopt otherwise.
 std::optional<TDateTime> parseDate(std::string_view text);
 // "dd.mm.yyyy" of the value's date.

@@ -2,6 +2,7 @@
 
 #include "base/Cp1251.h"
 #include "base/Errors.h"
+#include "settings/ChannelPrefs.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,22 +14,8 @@ std::string storedName(const std::string& name) {
     return name.substr(0, SettingTextLimit);
 }
 
-// Where the name stands in ChannelPrefs, chosen or not; npos when it is not there.
-std::size_t prefsIndex(const std::vector<std::string>& prefs, std::string_view name, bool chosenOnly) {
-    for (std::size_t i = 0; i < prefs.size(); ++i) {
-        std::string_view pref = prefs[i];
-        if (!chosenOnly && pref.starts_with('*') && cp1251::equalsIgnoreCase(pref.substr(1), name)) {
-            return i;
-        }
-        if (cp1251::equalsIgnoreCase(pref, name)) {
-            return i;
-        }
-    }
-    return std::string::npos;
-}
-
 void rememberChannel(Settings& settings, const std::string& name) {
-    if (prefsIndex(settings.ChannelPrefs, name, false) != std::string::npos) {
+    if (channelPrefsIndex(settings.ChannelPrefs, name, false) != std::string::npos) {
         return;
     }
     const std::size_t position = settings.ChannelPrefs.size();
@@ -61,7 +48,7 @@ WeekChannelList buildWeekChannels(const ScheduleText& schedule, Settings& settin
             const int logo = line.number >= 0 && line.number < logoCount ? line.number : 0;
             const std::string name = storedName(line.name);
             rememberChannel(settings, name);
-            if (!selectedOnly || prefsIndex(settings.ChannelPrefs, name, true) != std::string::npos) {
+            if (!selectedOnly || channelPrefsIndex(settings.ChannelPrefs, name, true) != std::string::npos) {
                 result.channels.push_back({line.name, logo, static_cast<int>(result.channels.size())});
             }
             if (settings.ChannelFilter == 1 &&
@@ -79,7 +66,7 @@ WeekChannelList buildWeekChannels(const ScheduleText& schedule, Settings& settin
         // Every offered channel is chosen, so each has a place in ChannelPrefs.
         std::vector<std::pair<std::size_t, WeekChannel>> ordered;
         for (WeekChannel& channel : result.channels) {
-            ordered.emplace_back(prefsIndex(settings.ChannelPrefs, storedName(channel.name), true),
+            ordered.emplace_back(channelPrefsIndex(settings.ChannelPrefs, storedName(channel.name), true),
                                  std::move(channel));
         }
         std::stable_sort(ordered.begin(), ordered.end(),
