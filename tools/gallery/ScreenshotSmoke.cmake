@@ -1,0 +1,13 @@
+# Runs kanavo_gallery --screenshot into a fresh file and checks that a PNG came out.
+file(REMOVE "${OUT}")
+execute_process(COMMAND "${GALLERY}" --screenshot "${OUT}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "kanavo_gallery --screenshot exited with ${result}")
+endif()
+if(NOT EXISTS "${OUT}")
+  message(FATAL_ERROR "kanavo_gallery --screenshot wrote no file")
+endif()
+file(READ "${OUT}" signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "kanavo_gallery --screenshot wrote no PNG")
+endif()
