@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 
@@ -119,6 +120,14 @@ double parseMonday(const std::string& text) {
         throw CommandError("a week starts on a Monday; " + text + " is not one");
     }
     return *date;
+}
+
+double localNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+           encodeTime(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
 } // namespace kanavo::knvtool

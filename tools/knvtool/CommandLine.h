@@ -44,6 +44,9 @@ std::string toCp1251(const std::string& utf8, const std::string& what);
 // A whole number from `minimum` to `maximum` given to `option`; CommandError otherwise.
 int parseNumber(const std::string& text, const std::string& option, int minimum, int maximum);
 
+// The local date and time of the real clock.
+double localNow();
+
 // "DD.MM.YYYY" of a Monday.
 double parseMonday(const std::string& text);
 

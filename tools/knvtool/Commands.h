@@ -11,5 +11,6 @@ int runLh5Decode(int argc, char** argv);
 int runLh5Encode(int argc, char** argv);
 int runSample(int argc, char** argv);
 int runWeeks(int argc, char** argv);
+int runList(int argc, char** argv);
 
 } // namespace kanavo::knvtool

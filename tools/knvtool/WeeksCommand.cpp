@@ -9,7 +9,6 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 
-#include <ctime>
 #include <iostream>
 #include <limits>
 
@@ -22,14 +21,6 @@ public:
         std::cerr << "knvtool weeks: " << cp1251::toUtf8(text) << "\n";
     }
 };
-
-TDateTime localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-           encodeTime(local.tm_hour, local.tm_min, local.tm_sec);
-}
 
 } // namespace
 

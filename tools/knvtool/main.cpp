@@ -25,6 +25,14 @@ const char* kHelp = R"(knvtool: inspect and write Kanavo weekly programme files 
                                           FILE or the default place, never written; trimmed
                                           files are deleted only with --delete-old (and
                                           AutoDeleteOld); logos are unlimited unless N
+  knvtool list FILE.knv [--mode N] [--day D] [--channel NAME] [--search TEXT]
+               [--now "dd.mm.yyyy hh:nn[:ss]"] [--day-start hh:mm] [--shift H]
+               [--hide-types a,b,...]
+                                          one view as the program composes it: the heading,
+                                          then a row per line (column 1, start, end, image 1,
+                                          type image, text, TAB-separated); the view is mode
+                                          N (default D), day D 0..6 or 8 for now (default 0),
+                                          channel NAME (default the first), default settings
   knvtool lh5-decode IN OUT               raw payload (size + lh5 stream) to bytes
   knvtool lh5-encode IN OUT               bytes to a raw payload
 )";
@@ -35,9 +43,14 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"info", runInfo},     {"unpack", runUnpack},        {"pack", runPack},
-    {"sample", runSample}, {"lh5-decode", runLh5Decode}, {"lh5-encode", runLh5Encode},
+    {"info", runInfo},
+    {"unpack", runUnpack},
+    {"pack", runPack},
+    {"sample", runSample},
+    {"lh5-decode", runLh5Decode},
+    {"lh5-encode", runLh5Encode},
     {"weeks", runWeeks},
+    {"list", runList},
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "settings/SettingsIo.h"
 
+#include "settings/DayStart.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -21,24 +23,6 @@ std::string numbered(std::string_view prefix, int n, std::string_view suffix = {
     name += std::to_string(n);
     name += suffix;
     return name;
-}
-
-// A day start "h:mm" or "hh:mm", a blank standing for the optional first hour digit.
-bool isDayStartTime(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    const std::size_t colon = text.find(':');
-    if ((colon != 1 && colon != 2) || text.size() != colon + 3) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (i != colon && (text[i] < '0' || text[i] > '9')) {
-            return false;
-        }
-    }
-    return *parseSettingInteger(text.substr(0, colon)) <= 23 &&
-           *parseSettingInteger(text.substr(colon + 1)) <= 59;
 }
 
 class SectionReader {
@@ -90,7 +74,7 @@ void loadSetupOption(const SettingsStore& store, Settings& s) {
     s.ProxyPort = r.integer("Proxy port", 3128);
     s.StartWithWindows = r.boolean("AutoLoad", false);
     s.DayStartTime = r.text("Time begin", "05:00");
-    if (!isDayStartTime(s.DayStartTime)) {
+    if (!parseDayStart(s.DayStartTime)) {
         s.DayStartTime = "05:00";
     }
     s.ShowInfoTip = r.boolean("Info tip", true);

@@ -14,7 +14,7 @@ struct BroadcastDay {
     bool beforeStart = false; // the small hours of the day after `index`
 };
 
-// `dayStart` is "hh:mm"; a text that is not one counts as "05:00".
+// `dayStart` is the day-start setting; a text that is not one counts as "05:00".
 BroadcastDay broadcastDay(TDateTime now, std::string_view dayStart);
 inline int TodayIndex(TDateTime now, std::string_view dayStart) {
     return broadcastDay(now, dayStart).index;
