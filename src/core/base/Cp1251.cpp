@@ -70,6 +70,14 @@ constexpr std::array<std::uint8_t, 256> makeLowerTable() {
 
 constexpr std::array<std::uint8_t, 256> kLower = makeLowerTable();
 
+} // namespace
+
+namespace detail {
+const std::uint8_t* const kLowerCase = kLower.data();
+} // namespace detail
+
+namespace {
+
 // Sort weight of a lower-case byte: ё sorts right after е.
 constexpr int collationWeight(std::uint8_t lower) {
     constexpr std::uint8_t kSmallIo = 0xB8;
@@ -152,10 +160,6 @@ std::optional<std::string> fromUtf8(std::string_view utf8, std::string* badChara
         i += length;
     }
     return out;
-}
-
-char toLower(char c) {
-    return static_cast<char>(kLower[static_cast<std::uint8_t>(c)]);
 }
 
 std::string toLower(std::string_view text) {

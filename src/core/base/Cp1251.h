@@ -3,6 +3,7 @@
 // every text of the core. One table converts to and from UTF-8 at the edges, and one
 // case rule serves every case-insensitive comparison and search.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,13 @@ std::optional<std::string> fromUtf8(std::string_view utf8, std::string* badChara
 
 // Lower case by the code page's own letters: Latin A-Z, Cyrillic А-Я, Ё and the other
 // Cyrillic capitals of the page (Ђ Ѓ Љ Њ Ќ Ћ Џ Ў Ј Ґ Є Ї І Ѕ).
-char toLower(char c);
+namespace detail {
+// The lower-case form of every byte; searches lower-case every character they read.
+extern const std::uint8_t* const kLowerCase;
+} // namespace detail
+inline char toLower(char c) {
+    return static_cast<char>(detail::kLowerCase[static_cast<std::uint8_t>(c)]);
+}
 std::string toLower(std::string_view text);
 
 // Whole-text equality without regard to case.

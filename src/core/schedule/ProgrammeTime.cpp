@@ -3,7 +3,11 @@
 namespace kanavo {
 
 TDateTime programmeTime(TDateTime base, int minutesOfDay, int dayOffset, int shiftHours) {
-    DayAndTime parts = splitDateTime(base + encodeTime(0, minutesOfDay));
+    // Bases are midnights, whose sum with a time of day splits back exactly; anything else
+    // takes the general way.
+    DayAndTime parts = base == static_cast<double>(static_cast<long long>(base))
+                           ? DayAndTime{static_cast<long long>(base), minutesOfDay * 60000LL}
+                           : splitDateTime(base + encodeTime(0, minutesOfDay));
     parts.day += dayOffset;
     parts.milliseconds += shiftHours * 3600000LL;
     if (parts.milliseconds < 0) {

@@ -103,26 +103,7 @@ std::string_view entryTitle(std::string_view line) {
 
 std::vector<ScheduleEntry> sectionEntries(const ScheduleText& text, ScheduleText::Section section) {
     std::vector<ScheduleEntry> entries;
-    std::size_t i = section.first;
-    auto nextLine = [&](std::size_t from) {
-        while (from < section.end && text[from].empty()) {
-            ++from;
-        }
-        return from;
-    };
-    i = nextLine(i);
-    while (i < section.end) {
-        const std::size_t next = nextLine(i + 1);
-        if (next >= section.end) {
-            break; // line i closes the day
-        }
-        const auto start = entryMinutes(text[i]);
-        const auto end = entryMinutes(text[next]);
-        if (start && end) {
-            entries.push_back({i, entryType(text[i]), *start, *end, entryTitle(text[i])});
-        }
-        i = next;
-    }
+    forEachSectionEntry(text, section, [&entries](const ScheduleEntry& e) { entries.push_back(e); });
     return entries;
 }
 

@@ -76,9 +76,34 @@ struct ScheduleEntry {
     std::string_view title;
 };
 
-// The programmes of a section in order. Each line's end is the next line's start; a
-// line whose own or next time is invalid is skipped, so the section's closing line and
-// empty lines are never programmes.
+// Calls `visit` with each programme of a section in order. Each line's end is the next
+// line's start; a line whose own or next time is invalid is skipped, so the section's
+// closing line and empty lines are never programmes.
+template <typename Visit>
+void forEachSectionEntry(const ScheduleText& text, ScheduleText::Section section, Visit&& visit) {
+    auto nextLine = [&](std::size_t from) {
+        while (from < section.end && text[from].empty()) {
+            ++from;
+        }
+        return from;
+    };
+    std::size_t i = nextLine(section.first);
+    std::optional<int> start = i < section.end ? entryMinutes(text[i]) : std::nullopt;
+    while (i < section.end) {
+        const std::size_t next = nextLine(i + 1);
+        if (next >= section.end) {
+            break; // line i closes the day
+        }
+        const std::optional<int> end = entryMinutes(text[next]);
+        if (start && end) {
+            visit(ScheduleEntry{i, entryType(text[i]), *start, *end, entryTitle(text[i])});
+        }
+        i = next;
+        start = end;
+    }
+}
+
+// The same programmes as a list.
 std::vector<ScheduleEntry> sectionEntries(const ScheduleText& text, ScheduleText::Section section);
 
 struct ChannelLine {

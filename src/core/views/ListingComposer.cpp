@@ -141,7 +141,7 @@ private:
         }
         const int shift = channelShift(m_settings, channel);
         int carry = 0;
-        for (const ScheduleEntry& entry : sectionEntries(*m_week.schedule, *section)) {
+        forEachSectionEntry(*m_week.schedule, *section, [&](const ScheduleEntry& entry) {
             TDateTime start = programmeTime(base, entry.startMinutes, dayOffset + carry, shift);
             TDateTime end = programmeTime(base, entry.endMinutes, dayOffset + carry, shift);
             if (start > end) {
@@ -160,7 +160,7 @@ private:
             if (m_state.TypeShown(entry.type)) {
                 visit(DatedProgramme{&entry, start, end});
             }
-        }
+        });
         return true;
     }
 
@@ -296,15 +296,14 @@ private:
                          row.lines1 = dayCaption(day) + ", " + channel.name;
                          row.imageIndex1 = m_bells.imageFor(channel.name, p.start);
                          growCol1(row.lines1);
-                         // Before the first row that starts later: the rows stay in start
-                         // order, and equal starts keep the order they were found in.
-                         const auto at = std::upper_bound(
-                             rows.begin(), rows.end(), p.start,
-                             [](TDateTime start, const ListingRow& r) { return start < r.startTime; });
-                         rows.insert(at, std::move(row));
+                         m_listing.add(std::move(row));
                      });
             }
         }
+        // Each match goes before the first row that starts later, so equal starts keep the
+        // order they were found in: a stable sort of the matches in that order.
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const ListingRow& a, const ListingRow& b) { return a.startTime < b.startTime; });
         if (rows.empty()) {
             m_listing.addMessage(text("Ничего не найдено."));
         }
