@@ -58,7 +58,12 @@ void drawLogo(QPainter& painter, qreal left, int number) {
     const int shade = (i / 5) % 3;
     const qreal saturation = shade == 1 ? 0.55 : 0.80;
     const qreal value = shade == 2 ? 0.62 : 0.88;
-    const QColor main = QColor::fromHsvF(hue, saturation, value);
+    QColor main = QColor::fromHsvF(hue, saturation, value);
+    // Mid-bright backgrounds give weak contrast with either text colour, and weaker still in
+    // the gray strip: push them down into the range that carries white text.
+    while (luminance(main) > 110 && luminance(main) < 165) {
+        main = main.darker(112);
+    }
     const QColor second = QColor::fromHsvF(std::fmod(hue + 0.12, 1.0), saturation, value * 0.80);
     const QRectF tile(left + 1, 1, kSize - 2, kSize - 2);
     const QRectF textBox(left, 0, kSize, kSize);

@@ -46,7 +46,7 @@ QImage drawContactSheet(const std::vector<DrawnBitmap>& bitmaps) {
         const QString caption =
             QStringLiteral("%1  %2x%3").arg(name).arg(bitmap.image.width()).arg(bitmap.image.height());
         if (bitmap.name == kCanals || bitmap.name == kCanalsGray) {
-            items.push_back({caption + QStringLiteral("  (x2)"), doubled(wrapStrip(bitmap.image, 32, 20))});
+            items.push_back({caption + QStringLiteral("  (x2)"), doubled(wrapStrip(bitmap.image, 32, 19))});
             if (bitmap.name == kCanals) {
                 // The skins stretch the strip to 24 and 16 pixel icons; shown doubled.
                 for (int size : {24, 16}) {

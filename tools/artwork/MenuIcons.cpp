@@ -128,8 +128,15 @@ void help(QPainter& p) {
     roundSign(p, QColor(45, 105, 215), QStringLiteral("?"));
 }
 
-void about(QPainter& p) {
-    roundSign(p, QColor(20, 150, 140), QStringLiteral("i"));
+void about(QPainter& p) { // an "i", drawn as a dot and a bar so it stays an "i" at 16 pixels
+    const QColor colour(20, 150, 140);
+    p.setPen(pen(colour.darker(140), 1));
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawEllipse(QPointF(8, 4.6), 1.5, 1.5);
+    p.drawRect(QRectF(6.8, 7, 2.4, 6));
 }
 
 void exitIcon(QPainter& p) { // a door and an arrow leaving through it

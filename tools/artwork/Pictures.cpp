@@ -80,10 +80,10 @@ QImage drawSplash() {
     drawTelevision(p, QRectF(26, 46, 140, 140), true);
 
     p.setPen(kInk);
-    p.setFont(artworkFont(50, true));
+    p.setFont(artworkFont(46, true));
     p.drawText(QRectF(182, 70, 210, 64), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Канаво"));
     p.setPen(kAccent);
-    p.setFont(artworkFont(15, false));
+    p.setFont(artworkFont(13, false));
     p.drawText(QRectF(185, 132, 210, 22), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("телепрограмма на неделю"));
 
@@ -171,15 +171,19 @@ QImage drawProgramIcon(int size) {
     QImage image = blankImage(size, size);
     QPainter p(&image);
     prepare(p);
+    if (size < 32) {
+        // Too small for the tile: the television alone, as large as it fits.
+        drawTelevision(p, QRectF(0, 0.5, size, size), false);
+        return image;
+    }
     const qreal s = size / 256.0;
-    // A rounded tile in the accent colour with the television on it; small sizes leave out
-    // the text of the schedule, which would only be noise.
+    // A rounded pale tile with the television on it.
     QLinearGradient tile(0, 0, 0, size);
     tile.setColorAt(0, QColor(236, 240, 255));
     tile.setColorAt(1, kPanelLight);
-    p.setPen(size >= 32 ? QPen(kOutline, std::max(1.0, 4 * s)) : Qt::NoPen);
+    p.setPen(QPen(kOutline, std::max(1.0, 4 * s)));
     p.setBrush(tile);
-    const qreal inset = size >= 32 ? std::max(0.5, 2 * s) : 0;
+    const qreal inset = std::max(0.5, 2 * s);
     p.drawRoundedRect(QRectF(inset, inset, size - 2 * inset, size - 2 * inset), 44 * s, 44 * s);
     drawTelevision(p, QRectF(24 * s, 26 * s, 208 * s, 208 * s), false);
     return image;

@@ -36,29 +36,34 @@ void news(QPainter& p) { // a folded newspaper: headline bar and text lines
     }
 }
 
-void film(QPainter& p) { // clapperboard
+void film(QPainter& p) { // a clapperboard, its clapper raised
+    const QColor body(45, 45, 52);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(45, 45, 52));
-    p.drawRoundedRect(QRectF(2, 8, 16, 10), 1.5, 1.5);
-    QPainterPath top;
-    top.addRect(QRectF(2, 3.5, 16, 4));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(2, 9, 16, 9.5), 1.5, 1.5);
+    p.setBrush(QColor(250, 250, 250));
+    for (int i = 0; i < 4; ++i) { // stripes of the lower jaw
+        const qreal x = 2.5 + i * 4;
+        p.drawPolygon(
+            QPolygonF({QPointF(x, 11.5), QPointF(x + 2, 9), QPointF(x + 3.5, 9), QPointF(x + 1.5, 11.5)}));
+    }
     p.save();
-    p.translate(2, 7.5);
-    p.rotate(-14);
-    p.translate(-2, -7.5);
-    p.fillPath(top, QColor(45, 45, 52));
-    p.setClipPath(top);
+    p.translate(2.5, 8.5);
+    p.rotate(-12);
+    QPainterPath clapper;
+    clapper.addRect(QRectF(0, -3.5, 15.5, 3.5));
+    p.fillPath(clapper, body);
+    p.setClipPath(clapper);
     p.setBrush(QColor(250, 250, 250));
     for (int i = 0; i < 4; ++i) {
-        const qreal x = 3 + i * 4;
+        const qreal x = 0.5 + i * 4;
         p.drawPolygon(
-            QPolygonF({QPointF(x, 7.5), QPointF(x + 2, 3.5), QPointF(x + 4, 3.5), QPointF(x + 2, 7.5)}));
+            QPolygonF({QPointF(x, 0), QPointF(x + 2, -3.5), QPointF(x + 3.5, -3.5), QPointF(x + 1.5, 0)}));
     }
     p.restore();
-    p.setPen(pen(QColor(230, 60, 60), 1.2));
-    p.drawLine(QPointF(4.5, 12), QPointF(15.5, 12));
-    p.setPen(pen(QColor(190, 190, 200), 1.0));
-    p.drawLine(QPointF(4.5, 15), QPointF(12.5, 15));
+    p.setPen(pen(QColor(200, 200, 210), 1.0));
+    p.drawLine(QPointF(4.5, 14.5), QPointF(15.5, 14.5));
+    p.drawLine(QPointF(4.5, 16.5), QPointF(11.5, 16.5));
 }
 
 void series(QPainter& p) { // a television with a heart: the soap of the evening
@@ -77,36 +82,63 @@ void series(QPainter& p) { // a television with a heart: the soap of the evening
     p.fillPath(heart, QColor(225, 40, 80));
 }
 
-void cartoon(QPainter& p) { // a cartoon mouse: round ears, big eyes
+void cartoon(QPainter& p) { // a cartoon bear cub: round ears, big eyes, a muzzle
+    const QColor fur(196, 120, 52);
+    p.setPen(pen(fur.darker(170), 0.9));
+    p.setBrush(fur);
+    p.drawEllipse(QRectF(1.5, 2, 6.5, 6.5));
+    p.drawEllipse(QRectF(12, 2, 6.5, 6.5));
+    p.drawEllipse(QRectF(2.5, 4, 15, 14));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(35, 35, 40));
-    p.drawEllipse(QRectF(1, 1.5, 7, 7));
-    p.drawEllipse(QRectF(12, 1.5, 7, 7));
-    p.drawEllipse(QRectF(3.5, 5, 13, 13));
-    p.setBrush(QColor(255, 214, 170));
-    p.drawEllipse(QRectF(5.5, 9, 9, 8));
+    p.setBrush(QColor(240, 190, 140));
+    p.drawEllipse(QRectF(3.3, 3.8, 3, 3));
+    p.drawEllipse(QRectF(13.7, 3.8, 3, 3));
+    p.setBrush(QColor(255, 228, 190));
+    p.drawEllipse(QRectF(6, 11, 8, 6));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawEllipse(QRectF(5.5, 7, 4, 4.5));
+    p.drawEllipse(QRectF(10.5, 7, 4, 4.5));
     p.setBrush(kLine);
-    p.drawEllipse(QRectF(7.3, 10, 2, 3));
-    p.drawEllipse(QRectF(10.7, 10, 2, 3));
-    p.setBrush(QColor(230, 70, 60));
-    p.drawEllipse(QRectF(9, 13.2, 2, 1.6));
+    p.drawEllipse(QRectF(7, 8.3, 2, 2.6));
+    p.drawEllipse(QRectF(11, 8.3, 2, 2.6));
+    p.drawEllipse(QRectF(8.6, 11.8, 2.8, 2));
+    p.setPen(pen(kLine, 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(8, 12.5, 4, 3), 200 * 16, 140 * 16);
 }
 
-void sport(QPainter& p) { // a football
-    p.setPen(pen(kLine, 1.1));
+void sport(QPainter& p) { // a football: a black pentagon in the middle, patches at the rim
+    const QRectF ball(1.5, 1.5, 17, 17);
+    const QPointF centre = ball.center();
+    auto pentagon = [&](QPointF at, qreal radius, qreal turn) {
+        QPolygonF shape;
+        for (int i = 0; i < 5; ++i) {
+            const qreal a = (turn - 90 + i * 72) * M_PI / 180;
+            shape << at + QPointF(radius * std::cos(a), radius * std::sin(a));
+        }
+        return shape;
+    };
+    p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255));
-    p.drawEllipse(QRectF(2, 2, 16, 16));
-    QPolygonF pentagon;
+    p.drawEllipse(ball);
+    QPainterPath clip;
+    clip.addEllipse(ball);
+    p.save();
+    p.setClipPath(clip);
+    const QPolygonF middle = pentagon(centre, 3.3, 0);
+    p.setPen(pen(kLine, 1));
     for (int i = 0; i < 5; ++i) {
         const qreal a = (-90 + i * 72) * M_PI / 180;
-        pentagon << QPointF(10 + 3.3 * std::cos(a), 10.3 + 3.3 * std::sin(a));
+        const QPointF rim = centre + QPointF(9.2 * std::cos(a), 9.2 * std::sin(a));
+        p.drawLine(middle[i], rim);
+        p.setBrush(kLine);
+        p.drawPolygon(pentagon(rim, 2.3, 180));
     }
-    p.setBrush(kLine);
-    p.drawPolygon(pentagon);
-    for (int i = 0; i < 5; ++i) {
-        const qreal a = (-90 + i * 72) * M_PI / 180;
-        p.drawLine(pentagon[i], QPointF(10 + 7.6 * std::cos(a), 10.3 + 7.6 * std::sin(a)));
-    }
+    p.drawPolygon(middle);
+    p.restore();
+    p.setPen(pen(kLine, 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(ball);
 }
 
 void bubble(QPainter& p, const QRectF& r, const QColor& colour, bool tailLeft) {
@@ -291,14 +323,14 @@ void bell(QPainter& p) {
 }
 
 void todayBell(QPainter& p) { // the bell with a small page of a calendar
-    bellShape(p, 0.85, QPointF(0, 0));
-    p.setPen(pen(QColor(120, 30, 30), 0.8));
+    bellShape(p, 0.82, QPointF(0, 0));
+    p.setPen(pen(QColor(120, 30, 30), 1));
     p.setBrush(QColor(255, 255, 255));
-    p.drawRect(QRectF(10.5, 10.5, 9, 9));
-    p.fillRect(QRectF(10.9, 10.9, 8.2, 2.6), QColor(215, 40, 40));
+    p.drawRect(QRectF(10.5, 10.5, 8, 8));
+    p.fillRect(QRectF(11, 11, 7, 2.5), QColor(215, 40, 40));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 40, 48));
-    p.drawRect(QRectF(13.5, 14.5, 3, 3));
+    p.drawRect(QRectF(13, 14.5, 3, 2.5));
 }
 
 } // namespace
