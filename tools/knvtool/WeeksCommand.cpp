@@ -20,6 +20,11 @@ public:
     void showMessage(const std::string& text) override {
         std::cerr << "knvtool weeks: " << cp1251::toUtf8(text) << "\n";
     }
+    // Nothing here asks; a question would be answered No, which changes nothing.
+    bool askYesNo(const std::string& text) override {
+        showMessage(text);
+        return false;
+    }
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// The message boxes of the core's operations ("Канаво", OK button), reached through an
-// interface so that the window shows them and tests record them.
+// The message boxes of the program (caption "Канаво"), reached through an interface so
+// that the window shows them and tests record and answer them.
 
 #include <string>
 
@@ -9,8 +9,10 @@ namespace kanavo {
 class UserMessages {
 public:
     virtual ~UserMessages() = default;
-    // `text` is Windows-1251.
+    // An OK box. `text` is Windows-1251.
     virtual void showMessage(const std::string& text) = 0;
+    // A Yes/No box with the question icon; true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
 };
 
 } // namespace kanavo

@@ -38,6 +38,10 @@ inline std::vector<std::uint8_t> weeklyFile(TDateTime monday, const WeekContent&
 class RecordedMessages : public UserMessages {
 public:
     void showMessage(const std::string& text) override { shown.push_back(text); }
+    bool askYesNo(const std::string& text) override {
+        shown.push_back(text);
+        return false;
+    }
     std::vector<std::string> shown;
 };
 
