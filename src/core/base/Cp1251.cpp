@@ -197,4 +197,23 @@ int compareIgnoreCase(std::string_view a, std::string_view b) {
     return 0;
 }
 
+std::string fromUtf8Lossy(std::string_view utf8) {
+    if (auto whole = fromUtf8(utf8)) {
+        return std::move(*whole);
+    }
+    std::string text;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        // One character: a lead byte and the continuation bytes after it.
+        std::size_t end = i + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
+            ++end;
+        }
+        const auto character = fromUtf8(utf8.substr(i, end - i));
+        text += character ? *character : std::string("?");
+        i = end;
+    }
+    return text;
+}
+
 } // namespace kanavo::cp1251

@@ -17,6 +17,9 @@ std::string toUtf8(std::string_view text);
 // UTF-8 is malformed. `badCharacter`, when given, receives the offending character
 // (or the malformed bytes) as UTF-8.
 std::optional<std::string> fromUtf8(std::string_view utf8, std::string* badCharacter = nullptr);
+// The same with "?" for each character that has no Windows-1251 form (and for each
+// malformed sequence): for text typed by the user or named by the system.
+std::string fromUtf8Lossy(std::string_view utf8);
 
 // Lower case by the code page's own letters: Latin A-Z, Cyrillic А-Я, Ё and the other
 // Cyrillic capitals of the page (Ђ Ѓ Љ Њ Ќ Ћ Џ Ў Ј Ґ Є Ї І Ѕ).

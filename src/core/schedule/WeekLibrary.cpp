@@ -8,23 +8,7 @@
 namespace kanavo {
 
 std::string pathText(const std::filesystem::path& path) {
-    const std::string utf8 = path.string();
-    if (const auto whole = cp1251::fromUtf8(utf8)) {
-        return *whole;
-    }
-    std::string text;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        // One character: a lead byte and the continuation bytes after it.
-        std::size_t end = i + 1;
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
-            ++end;
-        }
-        const auto character = cp1251::fromUtf8(std::string_view(utf8).substr(i, end - i));
-        text += character ? *character : std::string("?");
-        i = end;
-    }
-    return text;
+    return cp1251::fromUtf8Lossy(path.string());
 }
 
 const std::string& noWeekFolderMessage() {

@@ -18,4 +18,11 @@ void ImageList::draw(QPainter& painter, int x, int y, int index) const {
     painter.drawPixmap(x, y, m_strip, index * m_width, 0, m_width, m_height);
 }
 
+QPixmap ImageList::pixmap(int index) const {
+    if (index < 0 || index >= count()) {
+        return QPixmap();
+    }
+    return m_strip.copy(index * m_width, 0, m_width, m_height);
+}
+
 } // namespace kanavo

@@ -19,6 +19,9 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
     void draw(QPainter& painter, int x, int y, int index) const;
+    // One image on its own (for a menu item or a tool button); null for an index the list
+    // does not hold.
+    QPixmap pixmap(int index) const;
 
 private:
     QPixmap m_strip;

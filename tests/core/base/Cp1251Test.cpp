@@ -31,6 +31,9 @@ TEST(Cp1251, CharactersOutsideThePageAreRefused) {
     EXPECT_EQ(bad, "\xE4\xB8\xAD");
     EXPECT_FALSE(cp1251::fromUtf8("\xC3\x28").has_value()); // malformed UTF-8
     EXPECT_FALSE(cp1251::fromUtf8("\xE2\x82").has_value()); // cut short
+    // Typed text keeps what it can.
+    EXPECT_EQ(cp1251::fromUtf8Lossy("ok \xE4\xB8\xAD Ё"), "ok ? \xA8");
+    EXPECT_EQ(cp1251::fromUtf8Lossy("\xE2\x82"), "?");
 }
 
 TEST(Cp1251, LowerCaseCoversTheCyrillicCapitalsOfThePage) {

@@ -1,6 +1,7 @@
 #include "ViewsFixture.h"
 
 #include "views/DayNames.h"
+#include "views/TypeNames.h"
 
 namespace kanavo::test {
 namespace {
@@ -330,6 +331,15 @@ TEST(DayNamesTest, PhrasesAndCaptions) {
     }
     EXPECT_EQ(utf8(dayCaption(8)), "Сейчас");
     EXPECT_TRUE(dayCaption(7).empty());
+}
+
+TEST(TypeNamesTest, MenuAndButtonDifferWhereTheyAlwaysHave) {
+    EXPECT_EQ(utf8(typeButtonHint(0)), "Информационные программы");
+    EXPECT_EQ(utf8(typeMenuCaption(0)), "Информационные передачи");
+    EXPECT_EQ(utf8(typeButtonHint(8)), "Музыкальные передачи");
+    EXPECT_EQ(utf8(typeMenuCaption(8)), "Мызыкальные передачи");
+    EXPECT_EQ(utf8(typeMenuCaption(14)), "Другое");
+    EXPECT_TRUE(typeButtonHint(15).empty());
 }
 
 } // namespace
