@@ -1,0 +1,114 @@
+// kanavo: the weekly TV schedule viewer.
+
+#include "AppOptions.h"
+#include "BuiltInArtwork.h"
+#include "MainForm.h"
+#include "QtMessages.h"
+#include "SingleInstance.h"
+#include "Splash.h"
+#include "SystemClock.h"
+
+#include "base/Cp1251.h"
+#include "base/ProgramDir.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <span>
+
+using namespace kanavo;
+
+namespace {
+
+QIcon programIcon() {
+    QIcon icon;
+    for (std::string_view name :
+         {artwork::kKanavo, artwork::kKanavo48, artwork::kKanavo32, artwork::kKanavo16}) {
+        const QPixmap picture = artwork::builtInBitmap(name);
+        if (!picture.isNull()) {
+            icon.addPixmap(picture);
+        }
+    }
+    return icon;
+}
+
+std::optional<std::string_view> environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string_view>(value) : std::nullopt;
+}
+
+int fail(const char* what, const std::string& detail = std::string()) {
+    std::fprintf(stderr, "kanavo: %s%s\n", what, detail.c_str());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // --help and --version start nothing, so they work without a display too.
+    {
+        const AppOptions early =
+            parseAppOptions(std::span<const char* const>(argv, static_cast<std::size_t>(argc)));
+        if (early.help) {
+            std::fputs(usageText().c_str(), stdout);
+            return 0;
+        }
+        if (early.version) {
+            std::printf("%.*s\n", static_cast<int>(kProgramTitle.size()), kProgramTitle.data());
+            return 0;
+        }
+    }
+
+    // The application name stays the executable's name: the single-copy lock tells a dead
+    // owner from a live one by comparing the two.
+    QApplication application(argc, argv);
+    // Qt has taken its own options (-platform and the like) out of argv by now.
+    const AppOptions options =
+        parseAppOptions(std::span<const char* const>(argv, static_cast<std::size_t>(argc)));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "kanavo: %s; see kanavo --help\n", options.error.c_str());
+        return 2;
+    }
+    const std::filesystem::path home = programDir(HomeOption{options.home, {}}, argv[0]);
+    const std::filesystem::path settingsFile = settingsPath(ConfigOption{options.config, {}});
+    QtMessages messages(runsUnattended(options.check, environmentValue("KANAVO_NO_MODAL"),
+                                       QGuiApplication::platformName().toStdString())
+                            ? QtMessages::Mode::Unattended
+                            : QtMessages::Mode::Interactive);
+
+    // One copy at a time unless the settings allow two. The lock is held until the process
+    // ends.
+    SingleInstance instance;
+    if (readSingleInstanceFile(settingsFile) &&
+        instance.acquire() == SingleInstance::Outcome::AlreadyRunning) {
+        instance.askToComeForward();
+        messages.showMessage(cp1251::fromUtf8("Канаво уже запущена.").value_or(std::string()));
+        return 0;
+    }
+
+    QApplication::setWindowIcon(programIcon());
+    auto splash = std::make_unique<TSplashForm>();
+    splash->showCentred();
+
+    std::unique_ptr<TMainForm> form;
+    try {
+        form = std::make_unique<TMainForm>(
+            AppContext{home, settingsFile, &SystemClock::instance(), &messages, {}});
+    } catch (const std::exception& error) {
+        return fail("start-up failed: ", error.what());
+    }
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, form.get(), &TMainForm::bringToFront);
+    splash.reset();
+    form->show();
+
+    if (options.check) {
+        QApplication::processEvents();
+        return form->paintFirstListing() ? 0 : fail("start-up check failed: no listing was composed");
+    }
+    return QApplication::exec();
+}
