@@ -97,6 +97,15 @@ bool WeekLibrary::MenuViewWeeksClick(std::size_t index) {
     return true;
 }
 
+bool WeekLibrary::reopen() {
+    const auto open = m_menu.checkedIndex();
+    if (!open) {
+        return false;
+    }
+    m_menu.uncheckAll();
+    return MenuViewWeeksClick(*open);
+}
+
 void WeekLibrary::MenuViewWeeksP() {
     WeekChannelList list = buildWeekChannels(week().schedule, m_settings, m_logoCount);
     m_channels = std::move(list.channels);

@@ -56,6 +56,9 @@ public:
     // left, the built-in week. Returns true when the menu or the open week changed.
     bool MenuViewWeeksClick(std::size_t index);
 
+    // Opens the checked week again (a new skin, new logos); false when none is checked.
+    bool reopen();
+
     // Rebuilds WeekChannels() from the open week's schedule and the current settings.
     void MenuViewWeeksP();
 

@@ -104,6 +104,12 @@ std::optional<std::size_t> WeekMenu::checkedIndex() const {
     return std::nullopt;
 }
 
+void WeekMenu::uncheckAll() {
+    for (WeekItem& item : m_items) {
+        item.checked = false;
+    }
+}
+
 void WeekMenu::check(std::size_t index) {
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         m_items[i].checked = i == index;

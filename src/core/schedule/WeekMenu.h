@@ -71,6 +71,7 @@ public:
     std::optional<std::size_t> checkedIndex() const;
     // The check mark on `index` and on no other item.
     void check(std::size_t index);
+    void uncheckAll();
 
 private:
     std::vector<WeekItem> m_items;

@@ -19,6 +19,8 @@ struct AppContext {
     UserMessages* messages = nullptr;   // message boxes; required
     // Opens an address with the desktop's browser; QDesktopServices unless set.
     std::function<void(const QUrl&)> openUrl;
+    // Where the autostart entry goes; the desktop's autostart folder unless set.
+    std::filesystem::path autostartFolder;
 };
 
 } // namespace kanavo

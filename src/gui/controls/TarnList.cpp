@@ -330,13 +330,11 @@ void TTarnList::paintEvent(QPaintEvent* event) {
     m_pendingRows.clear();
 }
 
-void TTarnList::fullPaint(QPainter& painter) {
-    m_firstFutureIndex = -1;
-    painter.setFont(font());
+void TTarnList::applyAutoSize() {
     const QFontMetrics metrics(font());
     const int count = static_cast<int>(std::min<qsizetype>(m_lines4.size(), kCapacity));
     if (m_autoSize) {
-        // Stored directly, not through the setters: this paint already shows them.
+        // Stored directly, not through the setters: sizing repaints nothing itself.
         int itemHeight = metrics.height() + 4;
         if (m_images1 != nullptr && itemHeight < m_images1->height() + 2) {
             itemHeight = m_images1->height() + 2;
@@ -359,6 +357,13 @@ void TTarnList::fullPaint(QPainter& painter) {
     if (width() < m_minWidth || height() < m_minHeight) {
         resize(std::max(width(), m_minWidth), std::max(height(), m_minHeight));
     }
+}
+
+void TTarnList::fullPaint(QPainter& painter) {
+    m_firstFutureIndex = -1;
+    painter.setFont(font());
+    const int count = static_cast<int>(std::min<qsizetype>(m_lines4.size(), kCapacity));
+    applyAutoSize();
     const int fullWidth = paintWidth();
     const int fullHeight = std::max(height(), m_minHeight);
     if (m_itemHeight <= 0) {

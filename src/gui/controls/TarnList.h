@@ -129,6 +129,11 @@ public:
     QMenu* PopupMenu() const;
     void setPopupMenu(QMenu* value);
 
+    // What a full paint does to the list's size, done now without painting: with AutoSize
+    // the row height and the height from the font, images and rows; then at least
+    // MinWidth x MinHeight. Whoever places the list reads its size right after.
+    void applyAutoSize();
+
     // The band of a row that its repaint covers, in client coordinates.
     QRect rowRect(int index) const;
 
