@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QString>
 
 namespace kanavo::artwork {
@@ -11,6 +12,8 @@ namespace kanavo::artwork {
 QImage blankImage(int width, int height, const QColor& fill = Qt::transparent);
 // A painter with antialiasing on.
 void prepare(QPainter& painter);
+// A pen with round joins and caps, the line of every small icon.
+QPen roundPen(const QColor& colour, qreal width = 1.0);
 
 // Buttons and the panel border (ButtonGlyphs.cpp).
 QImage drawBorder();

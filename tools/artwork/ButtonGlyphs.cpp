@@ -27,6 +27,13 @@ void prepare(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
+QPen roundPen(const QColor& colour, qreal width) {
+    QPen p(colour, width);
+    p.setJoinStyle(Qt::RoundJoin);
+    p.setCapStyle(Qt::RoundCap);
+    return p;
+}
+
 QImage drawBorder() {
     // Each piece is 3x3, given row by row: O outline, L light, D shadow, P panel. The light
     // runs along the top and left, the shadow along the bottom and right; the outer corner

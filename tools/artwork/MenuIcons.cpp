@@ -15,15 +15,8 @@ namespace {
 constexpr int kSize = kMenuIconSize;
 const QColor kLine(45, 48, 64);
 
-QPen pen(const QColor& colour, qreal width = 1.0) {
-    QPen p(colour, width);
-    p.setJoinStyle(Qt::RoundJoin);
-    p.setCapStyle(Qt::RoundCap);
-    return p;
-}
-
 void week(QPainter& p) { // a calendar page
-    p.setPen(pen(kLine, 1));
+    p.setPen(roundPen(kLine, 1));
     p.setBrush(QColor(255, 255, 255));
     p.drawRect(QRectF(1.5, 2.5, 13, 12));
     p.fillRect(QRectF(2, 3, 12, 3.5), QColor(215, 45, 45));
@@ -34,20 +27,20 @@ void week(QPainter& p) { // a calendar page
             p.drawRect(QRectF(3 + col * 2.7, 7.8 + row * 2.2, 1.6, 1.4));
         }
     }
-    p.setPen(pen(kLine, 1.3));
+    p.setPen(roundPen(kLine, 1.3));
     p.drawLine(QPointF(5, 1), QPointF(5, 4));
     p.drawLine(QPointF(11, 1), QPointF(11, 4));
 }
 
 void print(QPainter& p) { // a printer with a sheet
-    p.setPen(pen(kLine, 1));
+    p.setPen(roundPen(kLine, 1));
     p.setBrush(QColor(255, 255, 255));
     p.drawRect(QRectF(4.5, 1.5, 7, 5));
     p.setBrush(QColor(150, 155, 170));
     p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1.5, 1.5);
     p.setBrush(QColor(255, 255, 255));
     p.drawRect(QRectF(4.5, 9.5, 7, 5));
-    p.setPen(pen(QColor(120, 125, 140), 1));
+    p.setPen(roundPen(QColor(120, 125, 140), 1));
     p.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(60, 200, 80));
@@ -65,18 +58,18 @@ void settings(QPainter& p) { // a gear
     gear = gear.simplified();
     QPainterPath hole;
     hole.addEllipse(QPointF(8, 8), 2, 2);
-    p.setPen(pen(QColor(50, 60, 90), 1));
+    p.setPen(roundPen(QColor(50, 60, 90), 1));
     p.setBrush(QColor(125, 140, 175));
     p.drawPath(gear.subtracted(hole));
 }
 
 void download(QPainter& p) { // an arrow down into a tray
-    p.setPen(pen(kLine, 1));
+    p.setPen(roundPen(kLine, 1));
     p.setBrush(QColor(200, 205, 220));
     p.drawPolygon(
         QPolygonF({QPointF(1.5, 10.5), QPointF(4.5, 10.5), QPointF(6, 12.5), QPointF(10, 12.5),
                    QPointF(11.5, 10.5), QPointF(14.5, 10.5), QPointF(14.5, 14.5), QPointF(1.5, 14.5)}));
-    p.setPen(pen(QColor(20, 110, 40), 1));
+    p.setPen(roundPen(QColor(20, 110, 40), 1));
     p.setBrush(QColor(50, 175, 70));
     p.drawPolygon(QPolygonF({QPointF(6, 1.5), QPointF(10, 1.5), QPointF(10, 6), QPointF(12.5, 6),
                              QPointF(8, 11), QPointF(3.5, 6), QPointF(6, 6)}));
@@ -87,7 +80,7 @@ void skins(QPainter& p) { // a painter's palette
     palette.addEllipse(QRectF(1, 2, 14, 12));
     QPainterPath thumb;
     thumb.addEllipse(QRectF(8.5, 9, 3.5, 3));
-    p.setPen(pen(QColor(120, 90, 50), 1));
+    p.setPen(roundPen(QColor(120, 90, 50), 1));
     p.setBrush(QColor(235, 205, 160));
     p.drawPath(palette.subtracted(thumb));
     p.setPen(Qt::NoPen);
@@ -105,18 +98,18 @@ void alarm(QPainter& p) { // an alarm clock
     p.setBrush(QColor(200, 40, 40));
     p.drawEllipse(QRectF(0.5, 0.5, 5.5, 5.5));
     p.drawEllipse(QRectF(10, 0.5, 5.5, 5.5));
-    p.setPen(pen(QColor(150, 25, 25), 1.2));
+    p.setPen(roundPen(QColor(150, 25, 25), 1.2));
     p.drawLine(QPointF(4, 14), QPointF(3, 15.3));
     p.drawLine(QPointF(12, 14), QPointF(13, 15.3));
     p.setBrush(QColor(255, 255, 255));
     p.drawEllipse(QRectF(2, 2.5, 12, 12));
-    p.setPen(pen(kLine, 1.2));
+    p.setPen(roundPen(kLine, 1.2));
     p.drawLine(QPointF(8, 8.5), QPointF(8, 5));
     p.drawLine(QPointF(8, 8.5), QPointF(10.5, 10));
 }
 
 void roundSign(QPainter& p, const QColor& colour, const QString& mark) {
-    p.setPen(pen(colour.darker(140), 1));
+    p.setPen(roundPen(colour.darker(140), 1));
     p.setBrush(colour);
     p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
     p.setFont(artworkFont(12, true));
@@ -130,7 +123,7 @@ void help(QPainter& p) {
 
 void about(QPainter& p) { // an "i", drawn as a dot and a bar so it stays an "i" at 16 pixels
     const QColor colour(20, 150, 140);
-    p.setPen(pen(colour.darker(140), 1));
+    p.setPen(roundPen(colour.darker(140), 1));
     p.setBrush(colour);
     p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
     p.setPen(Qt::NoPen);
@@ -140,13 +133,13 @@ void about(QPainter& p) { // an "i", drawn as a dot and a bar so it stays an "i"
 }
 
 void exitIcon(QPainter& p) { // a door and an arrow leaving through it
-    p.setPen(pen(QColor(90, 55, 25), 1));
+    p.setPen(roundPen(QColor(90, 55, 25), 1));
     p.setBrush(QColor(175, 115, 60));
     p.drawRect(QRectF(1.5, 1.5, 8, 13));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 220, 120));
     p.drawEllipse(QPointF(7.5, 8.5), 0.9, 0.9);
-    p.setPen(pen(QColor(170, 30, 30), 1));
+    p.setPen(roundPen(QColor(170, 30, 30), 1));
     p.setBrush(QColor(225, 55, 50));
     p.drawPolygon(QPolygonF({QPointF(7, 6.5), QPointF(11, 6.5), QPointF(11, 4), QPointF(15.3, 8),
                              QPointF(11, 12), QPointF(11, 9.5), QPointF(7, 9.5)}));

@@ -17,20 +17,13 @@ namespace {
 constexpr int kSize = kTypeGlyphSize;
 const QColor kLine(40, 40, 48);
 
-QPen pen(const QColor& colour, qreal width = 1.0) {
-    QPen p(colour, width);
-    p.setJoinStyle(Qt::RoundJoin);
-    p.setCapStyle(Qt::RoundCap);
-    return p;
-}
-
 void news(QPainter& p) { // a folded newspaper: headline bar and text lines
-    p.setPen(pen(QColor(60, 80, 120)));
+    p.setPen(roundPen(QColor(60, 80, 120)));
     p.setBrush(QColor(250, 250, 246));
     p.drawRect(QRectF(2.5, 3.5, 15, 13));
     p.fillRect(QRectF(4, 5, 12, 3), QColor(47, 111, 208));
     p.fillRect(QRectF(4, 9, 5, 5), QColor(160, 175, 200));
-    p.setPen(pen(QColor(110, 110, 120)));
+    p.setPen(roundPen(QColor(110, 110, 120)));
     for (qreal y : {9.5, 11.5, 13.5}) {
         p.drawLine(QPointF(10.5, y), QPointF(15.5, y));
     }
@@ -61,13 +54,13 @@ void film(QPainter& p) { // a clapperboard, its clapper raised
             QPolygonF({QPointF(x, 0), QPointF(x + 2, -3.5), QPointF(x + 3.5, -3.5), QPointF(x + 1.5, 0)}));
     }
     p.restore();
-    p.setPen(pen(QColor(200, 200, 210), 1.0));
+    p.setPen(roundPen(QColor(200, 200, 210), 1.0));
     p.drawLine(QPointF(4.5, 14.5), QPointF(15.5, 14.5));
     p.drawLine(QPointF(4.5, 16.5), QPointF(11.5, 16.5));
 }
 
 void series(QPainter& p) { // a television with a heart: the soap of the evening
-    p.setPen(pen(QColor(90, 50, 160), 1.2));
+    p.setPen(roundPen(QColor(90, 50, 160), 1.2));
     p.drawLine(QPointF(7, 2), QPointF(10, 5));
     p.drawLine(QPointF(13, 2), QPointF(10, 5));
     p.setPen(Qt::NoPen);
@@ -84,7 +77,7 @@ void series(QPainter& p) { // a television with a heart: the soap of the evening
 
 void cartoon(QPainter& p) { // a cartoon bear cub: round ears, big eyes, a muzzle
     const QColor fur(196, 120, 52);
-    p.setPen(pen(fur.darker(170), 0.9));
+    p.setPen(roundPen(fur.darker(170), 0.9));
     p.setBrush(fur);
     p.drawEllipse(QRectF(1.5, 2, 6.5, 6.5));
     p.drawEllipse(QRectF(12, 2, 6.5, 6.5));
@@ -102,7 +95,7 @@ void cartoon(QPainter& p) { // a cartoon bear cub: round ears, big eyes, a muzzl
     p.drawEllipse(QRectF(7, 8.3, 2, 2.6));
     p.drawEllipse(QRectF(11, 8.3, 2, 2.6));
     p.drawEllipse(QRectF(8.6, 11.8, 2.8, 2));
-    p.setPen(pen(kLine, 0.9));
+    p.setPen(roundPen(kLine, 0.9));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(8, 12.5, 4, 3), 200 * 16, 140 * 16);
 }
@@ -126,7 +119,7 @@ void sport(QPainter& p) { // a football: a black pentagon in the middle, patches
     p.save();
     p.setClipPath(clip);
     const QPolygonF middle = pentagon(centre, 3.3, 0);
-    p.setPen(pen(kLine, 1));
+    p.setPen(roundPen(kLine, 1));
     for (int i = 0; i < 5; ++i) {
         const qreal a = (-90 + i * 72) * M_PI / 180;
         const QPointF rim = centre + QPointF(9.2 * std::cos(a), 9.2 * std::sin(a));
@@ -136,7 +129,7 @@ void sport(QPainter& p) { // a football: a black pentagon in the middle, patches
     }
     p.drawPolygon(middle);
     p.restore();
-    p.setPen(pen(kLine, 1.1));
+    p.setPen(roundPen(kLine, 1.1));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(ball);
 }
@@ -152,7 +145,7 @@ void bubble(QPainter& p, const QRectF& r, const QColor& colour, bool tailLeft) {
                          QPointF(r.right() - 6, r.bottom() - 1)});
     path.addPolygon(tail);
     path.setFillRule(Qt::WindingFill);
-    p.setPen(pen(colour.darker(140), 1));
+    p.setPen(roundPen(colour.darker(140), 1));
     p.setBrush(colour);
     p.drawPath(path.simplified());
 }
@@ -168,12 +161,12 @@ void talkShow(QPainter& p) { // two speech bubbles
 }
 
 void investigation(QPainter& p) { // a magnifying glass
-    p.setPen(pen(QColor(70, 50, 30), 3.2));
+    p.setPen(roundPen(QColor(70, 50, 30), 3.2));
     p.drawLine(QPointF(12.5, 12.5), QPointF(17.5, 17.5));
-    p.setPen(pen(QColor(60, 60, 70), 2));
+    p.setPen(roundPen(QColor(60, 60, 70), 2));
     p.setBrush(QColor(190, 225, 250));
     p.drawEllipse(QRectF(2, 2, 11.5, 11.5));
-    p.setPen(pen(QColor(255, 255, 255), 1.2));
+    p.setPen(roundPen(QColor(255, 255, 255), 1.2));
     p.drawArc(QRectF(4.5, 4.5, 6.5, 6.5), 100 * 16, 70 * 16);
 }
 
@@ -189,7 +182,7 @@ void education(QPainter& p) { // a graduation cap
     p.drawPath(cap);
     p.setBrush(navy);
     p.drawPolygon(QPolygonF({QPointF(10, 3), QPointF(19.5, 7.5), QPointF(10, 12), QPointF(0.5, 7.5)}));
-    p.setPen(pen(QColor(240, 185, 30), 1.2));
+    p.setPen(roundPen(QColor(240, 185, 30), 1.2));
     p.drawLine(QPointF(10, 7.5), QPointF(16.5, 9));
     p.drawLine(QPointF(16.5, 9), QPointF(16.5, 15));
     p.setPen(Qt::NoPen);
@@ -210,7 +203,7 @@ void music(QPainter& p) { // two beamed notes
         p.restore();
     }
     p.restore();
-    p.setPen(pen(colour, 1.6));
+    p.setPen(roundPen(colour, 1.6));
     p.drawLine(QPointF(8, 15), QPointF(8, 4));
     p.drawLine(QPointF(16.5, 13), QPointF(16.5, 2));
     p.setPen(Qt::NoPen);
@@ -218,7 +211,7 @@ void music(QPainter& p) { // two beamed notes
 }
 
 void gameShow(QPainter& p) { // a die showing five
-    p.setPen(pen(QColor(150, 20, 30), 1));
+    p.setPen(roundPen(QColor(150, 20, 30), 1));
     p.setBrush(QColor(216, 52, 58));
     p.drawRoundedRect(QRectF(2.5, 2.5, 15, 15), 3.5, 3.5);
     p.setPen(Qt::NoPen);
@@ -230,10 +223,10 @@ void gameShow(QPainter& p) { // a die showing five
 }
 
 void humour(QPainter& p) { // a laughing face
-    p.setPen(pen(QColor(190, 130, 0), 1));
+    p.setPen(roundPen(QColor(190, 130, 0), 1));
     p.setBrush(QColor(255, 206, 40));
     p.drawEllipse(QRectF(1.5, 1.5, 17, 17));
-    p.setPen(pen(kLine, 1.3));
+    p.setPen(roundPen(kLine, 1.3));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(4.5, 6, 4, 3), 0, 180 * 16);
     p.drawArc(QRectF(11.5, 6, 4, 3), 0, 180 * 16);
@@ -241,13 +234,13 @@ void humour(QPainter& p) { // a laughing face
     mouth.moveTo(5, 11);
     mouth.lineTo(15, 11);
     mouth.cubicTo(14.5, 17, 5.5, 17, 5, 11);
-    p.setPen(pen(kLine, 1));
+    p.setPen(roundPen(kLine, 1));
     p.setBrush(QColor(170, 40, 40));
     p.drawPath(mouth);
 }
 
 void children(QPainter& p) { // a toy block with a letter
-    p.setPen(pen(QColor(120, 80, 20), 0.8));
+    p.setPen(roundPen(QColor(120, 80, 20), 0.8));
     p.setBrush(QColor(250, 200, 50));
     p.drawPolygon(QPolygonF({QPointF(2.5, 6), QPointF(6.5, 2), QPointF(18, 2), QPointF(14, 6)}));
     p.setBrush(QColor(60, 170, 80));
@@ -307,13 +300,13 @@ void bellShape(QPainter& p, qreal scale, QPointF origin) {
     bell.lineTo(2.5, 15);
     bell.cubicTo(4, 14, 5, 12.5, 5, 10);
     bell.cubicTo(5, 6.5, 5.5, 2.5, 10, 2.5);
-    p.setPen(pen(QColor(156, 111, 10), 1));
+    p.setPen(roundPen(QColor(156, 111, 10), 1));
     p.setBrush(QColor(240, 184, 35));
     p.drawPath(bell);
     p.setBrush(QColor(156, 111, 10));
     p.drawEllipse(QPointF(10, 16.5), 1.8, 1.8);
     p.drawEllipse(QPointF(10, 1.8), 1.2, 1.2);
-    p.setPen(pen(QColor(255, 235, 150), 1.2));
+    p.setPen(roundPen(QColor(255, 235, 150), 1.2));
     p.drawLine(QPointF(7.5, 6), QPointF(7, 11));
     p.restore();
 }
@@ -324,7 +317,7 @@ void bell(QPainter& p) {
 
 void todayBell(QPainter& p) { // the bell with a small page of a calendar
     bellShape(p, 0.82, QPointF(0, 0));
-    p.setPen(pen(QColor(120, 30, 30), 1));
+    p.setPen(roundPen(QColor(120, 30, 30), 1));
     p.setBrush(QColor(255, 255, 255));
     p.drawRect(QRectF(10.5, 10.5, 8, 8));
     p.fillRect(QRectF(11, 11, 7, 2.5), QColor(215, 40, 40));
