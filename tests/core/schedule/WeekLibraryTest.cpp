@@ -260,6 +260,22 @@ TEST_F(WeekLibraryTest, ClickingTheOpenWeekDoesNothing) {
     EXPECT_FALSE(library().MenuViewWeeksClick(7));
 }
 
+TEST_F(WeekLibraryTest, ReopenReadsTheOpenWeekAgainOrFallsBack) {
+    writeWeeks(2);
+    library().FindKNVFile();
+    ASSERT_EQ(checkedCaption(), captionOf(1));
+    library().MenuViewWeeksClick(0);
+    EXPECT_TRUE(library().reopen());
+    EXPECT_EQ(checkedCaption(), captionOf(0));
+    EXPECT_EQ(library().week().WeekStart, monday(0));
+
+    // The file went away: the newest remaining week opens, as after a failed click.
+    std::filesystem::remove(tv("week0.knv"));
+    EXPECT_TRUE(library().reopen());
+    EXPECT_EQ(checkedCaption(), captionOf(1));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 TEST_F(WeekLibraryTest, AFailedOpenFallsBackToTheNewestRemainingWeek) {
     const std::string cannotOpen = cp("Ошибка: Невозможно открыть файл ");
     writeWeeks(4);
