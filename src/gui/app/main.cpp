@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // The program's title "Канаво 2.1" is the main window's caption. It is not made Qt's
+    // application display name: the desktop platforms append that to every window's
+    // caption ("Загрузка... — Канаво 2.1"), the message boxes' "Канаво" included.
     QApplication::setWindowIcon(programIcon());
     auto splash = std::make_unique<TSplashForm>();
     splash->showCentred();
