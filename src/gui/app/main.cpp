@@ -98,10 +98,14 @@ int main(int argc, char** argv) {
     auto splash = std::make_unique<TSplashForm>();
     splash->showCentred();
 
+    AppContext context;
+    context.programDir = home;
+    context.settingsFile = settingsFile;
+    context.clock = &SystemClock::instance();
+    context.messages = &messages;
     std::unique_ptr<TMainForm> form;
     try {
-        form = std::make_unique<TMainForm>(
-            AppContext{home, settingsFile, &SystemClock::instance(), &messages, {}});
+        form = std::make_unique<TMainForm>(std::move(context));
     } catch (const std::exception& error) {
         return fail("start-up failed: ", error.what());
     }
