@@ -90,6 +90,10 @@ int main(int argc, char** argv) {
         messages.showMessage(cp1251::fromUtf8("Канаво уже запущена.").value_or(std::string()));
         return 0;
     }
+    if (!instance.lastError().isEmpty()) {
+        // Starting goes on; only the single-copy rule is lost for this run.
+        std::fprintf(stderr, "kanavo: %s\n", qPrintable(instance.lastError()));
+    }
 
     // The program's title "Канаво 2.1" is the main window's caption. It is not made Qt's
     // application display name: the desktop platforms append that to every window's
