@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QMovie>
 #include <QTimer>
+#include <QToolButton>
 
 namespace kanavo {
 namespace {
@@ -53,6 +54,7 @@ TMainForm::TMainForm(AppContext context, QWidget* parent)
     m->menuSkin = new MenuSkin(this);
     m->menuSkin->attach(menuBar());
     m->menuSkin->attach(m->menuCanal);
+    m->menuSkin->attach(m->fastChevron->menu());
 
     WeekServices services;
     services.messages = m->context.messages;

@@ -90,6 +90,15 @@ void TMainForm::Impl::buildFastCanal(QWidget* parent) {
     buttonFastLeft->setObjectName(QStringLiteral("ButtonFastLeft"));
     buttonFastRight->setObjectName(QStringLiteral("ButtonFastRight"));
     toolbarFastCanal->setMouseTracking(true);
+    fastChevron = new QToolButton(panelFastSel);
+    fastChevron->setText(QStringLiteral("»"));
+    fastChevron->setToolTip(QStringLiteral("Ещё каналы"));
+    fastChevron->setAutoRaise(true);
+    fastChevron->setPopupMode(QToolButton::InstantPopup);
+    fastChevron->setMenu(new QMenu(fastChevron));
+    fastChevron->setFixedWidth(18);
+    fastChevron->setObjectName(QStringLiteral("FastCanalMore"));
+    fastChevron->hide();
     connectScrollButton(buttonFastRight, 7, buttonFastLeft);
     connectScrollButton(buttonFastLeft, 8, buttonFastRight);
     buttonFastLeft->hide();

@@ -89,6 +89,7 @@ struct TMainForm::Impl {
     QWidget* panelFastSel = nullptr;
     QWidget* toolbarFastCanal = nullptr;
     std::vector<QToolButton*> fastButtons;
+    QToolButton* fastChevron = nullptr; // the channels that do not fit, when the toolbar fills the strip
     QWidget* panelMain = nullptr;
     QSplitter* splitter = nullptr; // the columns and the centre
     TTarnScinPanel* panelType = nullptr;
@@ -153,6 +154,7 @@ struct TMainForm::Impl {
     void layoutBanner();
     void listPanelResize(ClippedList& list);
     void PanelFastSelResize();
+    void layoutFastButtonsWithChevron();
     bool layoutEvent(QObject* watched);
 
     // Views (MainFormViews.cpp).

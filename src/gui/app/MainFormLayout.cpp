@@ -8,7 +8,9 @@
 #include "tarnpanel.h"
 #include "views/DayNames.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMovie>
 #include <QToolButton>
 
@@ -100,6 +102,24 @@ void TMainForm::Impl::listPanelResize(ClippedList& clipped) {
 }
 
 void TMainForm::Impl::layoutFastCanal() {
+    if (!skin.PanelCanalType) {
+        // The toolbar fills the strip; the channels that do not fit wait behind a chevron.
+        buttonFastLeft->hide();
+        buttonFastRight->hide();
+        panelFastSel->setGeometry(border.bw + 1, border.bh + 1,
+                                  std::max(panelFastCanal->width() - 2 * border.bw - 2, 0),
+                                  toolbarFastCanal->height());
+        layoutFastButtonsWithChevron();
+        return;
+    }
+    fastChevron->hide();
+    int x = 0;
+    for (QToolButton* button : fastButtons) {
+        button->move(x, 0);
+        button->show();
+        x += button->width();
+    }
+    toolbarFastCanal->resize(std::max(x, 1), toolbarFastCanal->height());
     const int arrowLeftWidth = buttonFastLeft->width();
     const int arrowRightWidth = buttonFastRight->width();
     const int selHeight = toolbarFastCanal->height();
@@ -113,7 +133,39 @@ void TMainForm::Impl::layoutFastCanal() {
     PanelFastSelResize();
 }
 
+void TMainForm::Impl::layoutFastButtonsWithChevron() {
+    const int room = panelFastSel->width();
+    toolbarFastCanal->setGeometry(0, 0, room, toolbarFastCanal->height());
+    int total = 0;
+    for (QToolButton* button : fastButtons) {
+        total += button->width();
+    }
+    const bool overflow = total > room;
+    const int limit = overflow ? room - fastChevron->width() : room;
+    QMenu* more = fastChevron->menu();
+    more->clear();
+    int x = 0;
+    for (QToolButton* button : fastButtons) {
+        const bool fits = x + button->width() <= limit;
+        button->setVisible(fits);
+        if (fits) {
+            button->move(x, 0);
+            x += button->width();
+        } else {
+            QAction* item = more->addAction(button->icon(), button->toolTip());
+            QObject::connect(item, &QAction::triggered, button, &QToolButton::click);
+        }
+    }
+    fastChevron->setVisible(overflow);
+    fastChevron->setGeometry(room - fastChevron->width(), 0, fastChevron->width(),
+                             toolbarFastCanal->height());
+}
+
 void TMainForm::Impl::PanelFastSelResize() {
+    if (!skin.PanelCanalType) {
+        layoutFastButtonsWithChevron();
+        return;
+    }
     QWidget* bar = toolbarFastCanal;
     const int room = panelFastSel->width();
     if (bar->width() <= room) {

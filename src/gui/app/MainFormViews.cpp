@@ -95,8 +95,6 @@ void TMainForm::Impl::mirrorChannels() {
         button->setAutoRaise(true);
         button->setToolTip(name);
         button->setFixedSize(iconSize + 6, iconSize + 6);
-        button->move(x, 0);
-        button->show();
         x += button->width();
         QObject::connect(button, &QToolButton::clicked, &form,
                          [this, tag] { selection->MenuCanalClick(tag); });
@@ -104,12 +102,13 @@ void TMainForm::Impl::mirrorChannels() {
         names << name;
     }
     toolbarFastCanal->resize(std::max(x, 1), iconSize + 6);
+    fastChevron->raise();
+    layoutFastCanal();
     fastList.list->setLines4(names);
     for (std::size_t i = 0; i < channels.size(); ++i) {
         fastList.list->setImageIndex4(static_cast<int>(i), channels[i].logo);
     }
     listPanelResize(fastList);
-    PanelFastSelResize();
 }
 
 void TMainForm::Impl::mirrorBanner() {

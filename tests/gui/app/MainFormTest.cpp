@@ -226,6 +226,8 @@ void MainFormTest::closeSavesAndAsksOnlyWhenConfirmQuit() {
 }
 
 void MainFormTest::secondBuiltInSkinHasSmallFastChannels() {
+    test::writeBytes(m_home->path() / "TV" / "week.knv",
+                     writeWeeklyFile(kMonday, makeSampleWeek(kMonday, 40)));
     start();
     const QSize large = child<QToolButton>("FastCanal0")->iconSize();
     QCOMPARE(large, QSize(32, 32));
@@ -235,6 +237,15 @@ void MainFormTest::secondBuiltInSkinHasSmallFastChannels() {
     QVERIFY(!child<TTarnGlyphButton>("ButtonFastRight")->isVisible());
     QVERIFY(child<QAction>("MenuSetupSkin1")->isChecked());
     QVERIFY(!child<QAction>("MenuSetupSkin0")->isChecked());
+    // The toolbar fills the strip; what does not fit is behind the chevron, one item each.
+    auto* more = child<QToolButton>("FastCanalMore");
+    QVERIFY(more->isVisible());
+    QVERIFY(!child<QToolButton>("FastCanal39")->isVisible());
+    const auto hidden = more->menu()->actions();
+    QVERIFY(!hidden.isEmpty());
+    QCOMPARE(hidden.back()->text(), child<QToolButton>("FastCanal39")->toolTip());
+    hidden.back()->trigger();
+    QCOMPARE(channelShown(), child<QToolButton>("FastCanal39")->toolTip());
 }
 
 void MainFormTest::bannerClickOpensItsAddress() {
