@@ -319,6 +319,8 @@ void TMainForm::Impl::buildMenus() {
     QObject::connect(showAll, &QAction::triggered, &form, [this] { selection->PopupExtTypeYesClick(0); });
     QObject::connect(showNone, &QAction::triggered, &form, [this] { selection->PopupExtTypeYesClick(1); });
 
+    buildAlarmControls(view, panelType);
+
     QMenu* look = bar->addMenu(QStringLiteral("&Внешний вид"));
     menuSkins = look->addMenu(QStringLiteral("Скины"));
     for (int tag : {0, 1}) {

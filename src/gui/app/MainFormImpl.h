@@ -34,6 +34,8 @@ class QToolButton;
 
 namespace kanavo {
 
+class TAutoAlarmForm;
+class MenuSkin;
 class TTarnGlyphButton;
 class TTarnList;
 class TTarnScinPanel;
@@ -67,7 +69,7 @@ struct TMainForm::Impl {
     SkinMetrics border{3, 3};
     SkinValues skin;
     int skinTag = -1;
-    class MenuSkin* menuSkin = nullptr;
+    MenuSkin* menuSkin = nullptr;
     QPixmap borderBitmap;
     ImageList imageListType;           // programme types, their switched-off forms, bells
     ImageList imageListSmallCanal;     // channel logos of the menus and the channel list
@@ -130,6 +132,18 @@ struct TMainForm::Impl {
     QMenu* menuSkins = nullptr;
     std::vector<QAction*> skinItems;
 
+    // Reminders.
+    QMenu* menuViewAlarm = nullptr;
+    QAction* menuViewAlarmSeparator = nullptr;
+    QWidget* toolbarAlarm = nullptr;
+    QMenu* menuAlarm = nullptr;
+    QAction* menuAlarmDel = nullptr;
+    int alarmPopupRow = -1;
+    bool AlarmListToday = false;
+    bool startupDone = false;
+    int weekCheckState = 0; // 0 not run, 1 no current week, 2 a current week exists
+    TAutoAlarmForm* autoAlarmForm = nullptr;
+
     QTimer* timer = nullptr;
     int scrollDirection = 0;
     int scrollStep = 6;
@@ -179,6 +193,22 @@ struct TMainForm::Impl {
     void clampLists();
     void scrollByKey(int rows);
     void stopScrolling() { scrollDirection = 0; }
+
+    // Reminders (MainFormAlarms.cpp).
+    void buildAlarmControls(QMenu* view, QWidget* typeStrip);
+    void TBAlarmAllClick();
+    void TBAlarmTodayClick();
+    void MenuViewAlarmDeleteClick();
+    void MenuAlarmPopup();
+    void MenuAlarmDelClick();
+    void MenuAlarmDelAllClick();
+    void MenuAutoAlarmClick();
+    void MenuAutoAlarmApplyClick(int senderTag);
+    void TarnList3MouseDown(Qt::MouseButton button);
+    void startupActions();
+    void weekCheck();
+    void fireDueReminder();
+    void recomposeAlarmList();
 
     // Skin (MainFormSkin.cpp).
     void MenuSetupSkinClick(int tag);

@@ -5,13 +5,16 @@
 
 #include "GuiText.h"
 #include "TarnList.h"
+#include "alarms/AlarmList.h"
 #include "settings/Autostart.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 #include "tarnpanel.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QSplitter>
 #include <QToolButton>
@@ -23,6 +26,7 @@ void TMainForm::Impl::LoadProc() {
     const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     settings = loadSettingsFile(context.settingsFile,
                                 LoadEnvironment{clock.now(), desktop.width(), desktop.height()});
+    AlarmSort(settings);
 
     const FormPosition& position = settings.Form;
     if (settings.LoadMinimized) {
@@ -100,6 +104,9 @@ void TMainForm::Impl::SetupApply() {
         clipped->list->setGridLines(settings.ShowGridLines);
     }
     list->setImages4(settings.ShowTypeIcons ? &imageListType : nullptr);
+    toolbarAlarm->setVisible(settings.AlarmOn);
+    menuViewAlarm->menuAction()->setVisible(settings.AlarmOn);
+    menuViewAlarmSeparator->setVisible(settings.AlarmOn);
 }
 
 void TMainForm::Impl::placeFastChannels(int place) {

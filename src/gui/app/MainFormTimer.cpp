@@ -22,10 +22,13 @@ void setTextIfChanged(QLabel* label, const QString& text) {
 } // namespace
 
 void TMainForm::Impl::TimerTimer() {
+    startupActions();
+    weekCheck();
     updateClock();
     refreshNowView();
     refreshColours();
     scrollTick();
+    fireDueReminder();
 }
 
 void TMainForm::Impl::updateClock() {

@@ -47,6 +47,9 @@ void TMainForm::Impl::weekOpened() {
     dayButtons[kNowDay]->setVisible(nowControlsVisible);
     dayItems[kNowDay]->setVisible(nowControlsVisible);
     dayNowSeparator->setVisible(nowControlsVisible);
+    if (week.shouldApplyAutoAlarm) {
+        MenuAutoAlarmApplyClick(0);
+    }
     selection->weekOpened(weeks->hasOpenWeek() ? week.firstDay : 0);
 }
 
@@ -177,6 +180,7 @@ void TMainForm::Impl::showListing(const Listing& listing) {
     list->setLines4(lines4);
     list->setImages1(images(listing.images1));
     list->setCol1Width(listing.col1Width);
+    list->setPopupMenu(listing.alarmPopup ? menuAlarm : nullptr);
     if (listing.col3Width) {
         list->setCol3Width(*listing.col3Width);
     }
@@ -227,6 +231,12 @@ void TMainForm::Impl::mirrorTypes() {
         typeButtons[static_cast<std::size_t>(t)]->setIcon(icon);
         typeItems[static_cast<std::size_t>(t)]->setIcon(icon);
         types.list->setImageIndex4(t, image);
+    }
+    const auto alarmButtons = toolbarAlarm->findChildren<QToolButton*>();
+    for (QToolButton* button : alarmButtons) {
+        const bool today = button->objectName() == QStringLiteral("TBAlarmToday");
+        button->setIcon(QIcon(imageListType.pixmap(today ? 31 : kBellImage)));
+        button->setIconSize(typeButtons[0]->iconSize());
     }
 }
 

@@ -1,49 +1,13 @@
-// The real main window on the offscreen platform, with a home folder of its own holding a
-// sample week, its own settings file and a fixed clock: what a person sees after each
-// command, read from the listing and its heading.
-#include "MainForm.h"
-#include "SampleWeek.h"
-#include "TarnGlyphButton.h"
-#include "TarnList.h"
-#include "TestFiles.h"
-#include "base/Cp1251.h"
-#include "schedule/WeeklyFile.h"
+// The real main window: what a person sees after each command, read from the listing and
+// its heading.
+#include "WindowHarness.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTest>
-#include <QToolButton>
-
-#include <memory>
 
 using namespace kanavo;
-
-namespace {
-
-struct FixedClock : Clock {
-    TDateTime value = 0;
-    TDateTime now() const override { return value; }
-};
-
-// Message boxes answered ahead of time, and what they said.
-struct AnsweredMessages : UserMessages {
-    void showMessage(const std::string& text) override {
-        shown << QString::fromStdString(cp1251::toUtf8(text));
-    }
-    bool askYesNo(const std::string& text) override {
-        showMessage(text);
-        return answer;
-    }
-    QStringList shown;
-    bool answer = true;
-};
-
-const TDateTime kMonday = encodeDate(2026, 12, 7);
-
-} // namespace
 
 class MainFormTest : public QObject {
     Q_OBJECT
@@ -63,61 +27,28 @@ private slots:
     void bannerClickOpensItsAddress();
 
 private:
-    void start();
-    template <typename T> T* child(const char* name) {
-        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            qFatal("no child %s", name);
+    void start() {
+        QVERIFY(w->start());
+        // For a person checking the look: KANAVO_SCREENSHOT=FILE.png saves the first window.
+        if (const QByteArray file = qgetenv("KANAVO_SCREENSHOT"); !file.isEmpty() && !m_shotTaken) {
+            m_shotTaken = w->form->grab().save(QString::fromLocal8Bit(file));
         }
-        return found;
     }
-    QString heading() { return child<QLabel>("LabelDay")->text(); }
-    TTarnList* listing() { return child<TTarnList>("TarnList3"); }
-    QString channelShown() { return child<QToolButton>("ButtonCanal")->text(); }
-    void writeSettings(const char* text) { test::writeText(m_home->path() / "Kanavo2.ini", text); }
+    template <typename T> T* child(const char* name) { return w->child<T>(name); }
+    QString heading() { return w->heading(); }
+    TTarnList* listing() { return w->listing(); }
+    QString channelShown() { return w->channelShown(); }
 
-    std::unique_ptr<test::ScratchFolder> m_home;
-    FixedClock m_clock;
-    AnsweredMessages m_messages;
-    std::vector<QUrl> m_opened;
-    std::unique_ptr<TMainForm> m_form;
+    std::unique_ptr<test::WindowHarness> w;
     bool m_shotTaken = false;
 };
 
 void MainFormTest::init() {
-    m_home = std::make_unique<test::ScratchFolder>("kanavo-window");
-    test::writeBytes(m_home->path() / "TV" / "week.knv",
-                     writeWeeklyFile(kMonday, makeSampleWeek(kMonday, 6)));
-    m_clock.value = encodeDate(2026, 12, 9) + encodeTime(20, 30); // Wednesday evening
-    m_messages = AnsweredMessages();
-    m_opened.clear();
+    w = std::make_unique<test::WindowHarness>();
 }
 
 void MainFormTest::cleanup() {
-    if (m_form) {
-        m_messages.answer = true;
-        m_form->close();
-        m_form.reset();
-    }
-    m_home.reset();
-}
-
-void MainFormTest::start() {
-    AppContext context;
-    context.programDir = m_home->path() / "";
-    context.settingsFile = m_home->path() / "Kanavo2.ini";
-    context.clock = &m_clock;
-    context.messages = &m_messages;
-    context.openUrl = [this](const QUrl& url) { m_opened.push_back(url); };
-    context.autostartFolder = m_home->path() / "autostart";
-    m_form = std::make_unique<TMainForm>(context);
-    m_form->resize(1280, 800);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    // For a person checking the look: KANAVO_SCREENSHOT=FILE.png saves the first window.
-    if (const QByteArray file = qgetenv("KANAVO_SCREENSHOT"); !file.isEmpty() && !m_shotTaken) {
-        m_shotTaken = m_form->grab().save(QString::fromLocal8Bit(file));
-    }
+    w.reset();
 }
 
 void MainFormTest::opensOnNowWhenTheWeekHoldsToday() {
@@ -127,11 +58,11 @@ void MainFormTest::opensOnNowWhenTheWeekHoldsToday() {
     QVERIFY(child<TTarnGlyphButton>("ButtonDay8")->Down());
     QVERIFY(listing()->Lines4().size() >= 1);
     QCOMPARE(channelShown(), QStringLiteral("Все каналы"));
-    QVERIFY(m_messages.shown.isEmpty());
+    QVERIFY(w->messages.shown.isEmpty());
 }
 
 void MainFormTest::opensOnMondayOtherwise() {
-    m_clock.value = encodeDate(2026, 12, 16) + encodeTime(12, 0);
+    w->clock.value = encodeDate(2026, 12, 16) + encodeTime(12, 0);
     start();
     QCOMPARE(heading(),
              QStringLiteral("Программа передач канала Первый канал на понедельник, 07.12.2026 года."));
@@ -197,37 +128,36 @@ void MainFormTest::searchRunsByEnterAndByButton() {
 }
 
 void MainFormTest::arrowKeysStepTheChannel() {
-    m_clock.value = encodeDate(2026, 12, 16) + encodeTime(12, 0); // Monday view, first channel
+    w->clock.value = encodeDate(2026, 12, 16) + encodeTime(12, 0); // Monday view, first channel
     start();
-    QTest::keyClick(m_form.get(), Qt::Key_Right);
+    QTest::keyClick(w->form.get(), Qt::Key_Right);
     QCOMPARE(channelShown(), QStringLiteral("Россия"));
-    QTest::keyClick(m_form.get(), Qt::Key_Left);
-    QTest::keyClick(m_form.get(), Qt::Key_Left);
+    QTest::keyClick(w->form.get(), Qt::Key_Left);
+    QTest::keyClick(w->form.get(), Qt::Key_Left);
     QVERIFY(heading().contains(channelShown()));
     QVERIFY(channelShown() != QStringLiteral("Первый канал") && channelShown() != QStringLiteral("Россия"));
 }
 
 void MainFormTest::closeSavesAndAsksOnlyWhenConfirmQuit() {
     start();
-    const auto file = m_home->path() / "Kanavo2.ini";
-    m_messages.answer = false;
-    m_form->close();
-    QVERIFY(m_form->isVisible());
+    const auto file = w->settingsFile();
+    w->messages.answer = false;
+    w->form->close();
+    QVERIFY(w->form->isVisible());
     QVERIFY(std::filesystem::exists(file));
-    QCOMPARE(m_messages.shown, QStringList{QStringLiteral("Вы действительно хотите выйти из программы?")});
+    QCOMPARE(w->messages.shown, QStringList{QStringLiteral("Вы действительно хотите выйти из программы?")});
 
-    m_form.reset();
-    m_messages.shown.clear();
-    writeSettings("[Setup option]\r\nConfirm quit=0\r\n");
+    w->form.reset();
+    w->messages.shown.clear();
+    w->writeSettings("[Setup option]\r\nConfirm quit=0\r\n");
     start();
-    m_form->close();
-    QVERIFY(!m_form->isVisible());
-    QVERIFY(m_messages.shown.isEmpty());
+    w->form->close();
+    QVERIFY(!w->form->isVisible());
+    QVERIFY(w->messages.shown.isEmpty());
 }
 
 void MainFormTest::secondBuiltInSkinHasSmallFastChannels() {
-    test::writeBytes(m_home->path() / "TV" / "week.knv",
-                     writeWeeklyFile(kMonday, makeSampleWeek(kMonday, 40)));
+    w->writeWeek(40);
     start();
     const QSize large = child<QToolButton>("FastCanal0")->iconSize();
     QCOMPARE(large, QSize(32, 32));
@@ -250,7 +180,7 @@ void MainFormTest::secondBuiltInSkinHasSmallFastChannels() {
 
 void MainFormTest::bannerClickOpensItsAddress() {
     start();
-    const auto labels = m_form->findChildren<QLabel*>();
+    const auto labels = w->form->findChildren<QLabel*>();
     QLabel* banner = nullptr;
     for (QLabel* label : labels) {
         if (label->movie() != nullptr) {
@@ -259,8 +189,8 @@ void MainFormTest::bannerClickOpensItsAddress() {
     }
     QVERIFY(banner != nullptr);
     QTest::mouseClick(banner, Qt::LeftButton);
-    QCOMPARE(m_opened.size(), std::size_t{1});
-    QVERIFY(m_opened.front().isValid());
+    QCOMPARE(w->opened.size(), std::size_t{1});
+    QVERIFY(w->opened.front().isValid());
 }
 
 QTEST_MAIN(MainFormTest)
