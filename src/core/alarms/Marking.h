@@ -31,6 +31,7 @@ enum class ListingKind {
     Search,    // the title search (mode 11)
     Other,     // the day and week views
 };
+// From the mode composed last (ViewState::currentMode, Listing::mode).
 ListingKind listingKind(int mode);
 
 struct MarkingClick {
