@@ -2,7 +2,7 @@
 
 #include "alarms/AlarmList.h"
 #include "base/Cp1251.h"
-#include "schedule/ProgrammeTime.h"
+#include "schedule/DatedProgrammes.h"
 #include "settings/ChannelPrefs.h"
 
 #include <algorithm>
@@ -57,37 +57,32 @@ int MenuAutoAlarmApplyClick(const AutoAlarmWeek& week, Settings& settings, TDate
     int added = 0;
     for (int day = dayOfWeek(now); day <= 6; ++day) {
         for (const WeekChannel& channel : *week.channels) {
-            const auto section = text.daySection(channel.name, day);
-            if (!section) {
-                continue;
-            }
             const std::string canal = channel.name.substr(0, kShortStringLimit);
-            const int shift = channelShift(settings, channel.name);
-            // Every line up to the next header, the closing one included.
-            for (std::size_t i = section->first; i < section->end; ++i) {
-                const std::string& line = text[i];
-                const std::string lowerLine =
-                    cp1251::toLower(std::string_view(line).substr(0, kShortStringLimit));
-                if (!matchesAny(lowerLine)) {
-                    continue;
-                }
-                const std::optional<int> minutes = entryMinutes(line);
-                // A type code outside the fifteen types would not fit an entry's type
-                // (below "(" it is negative), and the listing never shows such a line.
-                const int type = entryType(line);
-                if (!minutes || type < 0) {
-                    continue;
-                }
-                // Every line keeps its own section's date: no carry past midnight.
-                const TDateTime start = programmeTime(week.WeekStart, *minutes, day, shift);
-                if (!(start > now) || findAlarm(settings, canal, start) != 0) {
-                    continue;
-                }
-                TAlarmEntry entry{start, canal, std::string(entryTitle(line).substr(0, kShortStringLimit)),
-                                  static_cast<std::uint8_t>(type)};
-                if (AlarmAdd(settings, std::move(entry))) {
-                    ++added;
-                }
+            // Dated as the listing dates them, so that each reminder is a programme the
+            // listing shows, at the start it shows, with its bell.
+            const bool found = forEachDatedProgramme(
+                text, channel.name, day, week.WeekStart, day, channelShift(settings, channel.name),
+                MidnightRule::CarryOn, false, [&](const DatedProgramme& programme) {
+                    const std::string& line = text[programme.entry->line];
+                    // A type code outside the fifteen types would not fit an entry's type
+                    // (below "(" it is negative), and the listing never shows such a line.
+                    const int type = programme.entry->type;
+                    if (type < 0 ||
+                        !matchesAny(cp1251::toLower(std::string_view(line).substr(0, kShortStringLimit)))) {
+                        return;
+                    }
+                    if (!(programme.start > now) || findAlarm(settings, canal, programme.start) != 0) {
+                        return;
+                    }
+                    TAlarmEntry entry{programme.start, canal,
+                                      std::string(programme.entry->title.substr(0, kShortStringLimit)),
+                                      static_cast<std::uint8_t>(type)};
+                    if (AlarmAdd(settings, std::move(entry))) {
+                        ++added;
+                    }
+                });
+            if (!found) {
+                continue;
             }
             AlarmSort(settings);
         }

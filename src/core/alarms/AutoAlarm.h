@@ -38,11 +38,12 @@ struct AutoAlarmWeek {
 };
 
 // Applies the keywords (AutoAlarmWords 1 .. AutoAlarmCount) to days d0 .. 6 of the week,
-// d0 being today's weekday, channel by channel in menu order. A matching line (the whole
-// line, type code and time included; the section's closing line too) is dated on its own
-// section's day, with the channel's hour shift and no carry past midnight. Lines that
-// have begun by `now`, already have a reminder for that channel and time, or find the
-// list full add nothing; so do lines without a valid time or programme type. One
+// d0 being today's weekday, channel by channel in menu order. A programme whose schedule
+// line (the whole line, type code and time included) holds the words of an entry gets a
+// reminder at the start the listing gives it: the channel's hour shift, and the date
+// carried past midnight within its section. A section's closing line is no programme and
+// gets none. Programmes that have begun by `now`, already have a reminder for that
+// channel and time, have no programme type, or find the list full add nothing. One
 // AlarmSort per section read. Returns how many entries were added.
 int MenuAutoAlarmApplyClick(const AutoAlarmWeek& week, Settings& settings, TDateTime now);
 

@@ -1,7 +1,7 @@
 #include "views/ListingComposer.h"
 
 #include "base/Cp1251.h"
-#include "schedule/ProgrammeTime.h"
+#include "schedule/DatedProgrammes.h"
 #include "settings/ChannelPrefs.h"
 #include "views/BroadcastDay.h"
 #include "views/DayNames.h"
@@ -49,22 +49,6 @@ public:
 
 private:
     std::vector<const TAlarmEntry*> m_entries;
-};
-
-// A programme of a day section, dated.
-struct DatedProgramme {
-    const ScheduleEntry* entry;
-    TDateTime start;
-    TDateTime end;
-};
-
-// How a programme that runs past midnight is dated.
-enum class MidnightRule {
-    // Its end is on the next date, and so is everything after it in the section.
-    CarryOn,
-    // The "now" view reads one section against today's date: a programme over midnight
-    // began yesterday when it is the small hours now, else it ends tomorrow.
-    NowView,
 };
 
 class Composition {
@@ -127,41 +111,23 @@ private:
 
     void releaseDays() { m_state.selectedDay = -1; }
 
-    // Calls `visit` with each programme of the channel's day section, in order; false
-    // when the week has no such section.
+    // Calls `visit` with each shown programme of the channel's day section, in order;
+    // false when the week has no such section.
     template <typename Visit>
     bool walk(const std::string& channel, int day, TDateTime base, int dayOffset, MidnightRule rule,
               bool smallHours, Visit&& visit) const {
         if (!m_week.schedule) {
             return false;
         }
-        const auto section = m_week.schedule->daySection(channel, day);
-        if (!section) {
-            return false;
-        }
-        const int shift = channelShift(m_settings, channel);
-        int carry = 0;
-        forEachSectionEntry(*m_week.schedule, *section, [&](const ScheduleEntry& entry) {
-            TDateTime start = programmeTime(base, entry.startMinutes, dayOffset + carry, shift);
-            TDateTime end = programmeTime(base, entry.endMinutes, dayOffset + carry, shift);
-            if (start > end) {
-                if (rule == MidnightRule::NowView) {
-                    if (smallHours) {
-                        start -= 1.0;
-                    } else {
-                        end += 1.0;
-                    }
-                } else {
-                    end += 1.0;
-                    carry = 1;
-                }
-            }
-            // Hidden types are walked too: each start ends the programme before it.
-            if (m_state.TypeShown(entry.type)) {
-                visit(DatedProgramme{&entry, start, end});
-            }
-        });
-        return true;
+        return forEachDatedProgramme(*m_week.schedule, channel, day, base, dayOffset,
+                                     channelShift(m_settings, channel), rule, smallHours,
+                                     [&](const DatedProgramme& p) {
+                                         // Hidden types are walked too: each start ends the
+                                         // programme before it.
+                                         if (m_state.TypeShown(p.entry->type)) {
+                                             visit(p);
+                                         }
+                                     });
     }
 
     ListingRow programmeRow(const DatedProgramme& p) const {

@@ -1,5 +1,6 @@
 #include "alarms/AutoAlarm.h"
 #include "AlarmsFixture.h"
+#include "views/ListingComposer.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,35 @@ public:
     std::vector<WeekChannel> channels;
     Settings settings;
 };
+
+struct NoClock : Clock {
+    TDateTime value = 0;
+    TDateTime now() const override { return value; }
+};
+
+class AutoAlarmBellTest : public ::testing::Test, protected AutoAlarmFixture {};
+
+// Every reminder the auto-alarm sets is a programme the listing shows with its bell, also
+// past midnight and under an hour shift: both date a programme the same way.
+TEST_F(AutoAlarmBellTest, EveryReminderShowsItsBellInTheListing) {
+    settings.PerChannelShift = true;
+    settings.ChannelShift[0] = -2;
+    setKeywords({"кино"});
+    setSchedule({"[ТВЦ0]", line(1, "20:00", "Кино вечером"), line(1, "23:50", "Кино в полночь"),
+                 line(1, "01:30", "Кино ночью"), line(0, "03:00", "Окончание")});
+    ASSERT_EQ(apply(at(7, 12, 0)), 3);
+    NoClock clock;
+    clock.value = at(7, 12, 0);
+    ListingComposer composer(settings, clock, [](std::string_view, RowImages) { return 0; });
+    composer.setWeek({&schedule, weekStart, &channels});
+    ViewState state;
+    state.channelButton.show(cp("ТВЦ"), 1);
+    const Listing listing = composer.WriteTV(0, state);
+    ASSERT_EQ(listing.rows.size(), 3u);
+    for (const ListingRow& row : listing.rows) {
+        EXPECT_EQ(row.imageIndex1, kBellImage) << formatDateTimeMinutes(row.startTime);
+    }
+}
 
 struct AutoCase {
     const char* name;
@@ -132,19 +162,19 @@ INSTANTIATE_TEST_SUITE_P(
                  at(7, 10, 0),
                  7,
                  -8},
-        // Past midnight in Monday's section: still Monday's date (and one sort pass moves
-        // only the earliest of the section's entries to its place).
-        AutoCase{"NoCarryPastMidnight",
+        // Past midnight in Monday's section: the next date, as the listing shows it, so
+        // the reminder comes when the programme is on and its bell shows in the listing.
+        AutoCase{"CarriedPastMidnightLikeTheListing",
                  {"ночное"},
                  {"[ТВЦ0]", line(1, "05:00", "Утро"), line(1, "23:00", "Ночное кино"),
                   line(1, "01:30", "Ночное кино 2"), line(0, "06:00", "Ночное окончание")},
-                 {"07.12.2026 01:30 ТВЦ 1 Ночное кино 2", "07.12.2026 23:00 ТВЦ 1 Ночное кино",
-                  "07.12.2026 06:00 ТВЦ 0 Ночное окончание"},
+                 {"07.12.2026 23:00 ТВЦ 1 Ночное кино", "08.12.2026 01:30 ТВЦ 1 Ночное кино 2"},
                  at(7, 0, 0)},
-        AutoCase{"ClosingLineTested",
+        // The closing line only ends the day; no programme starts there.
+        AutoCase{"ClosingLineIsNoProgramme",
                  {"окончание"},
                  {"[ТВЦ2]", line(4, "19:00", "Футбол"), kClose, "[НТВ2]", line(4, "19:00", "Футбол")},
-                 {"09.12.2026 23:30 ТВЦ 0 Окончание"}},
+                 {}},
         AutoCase{"OnlyProgrammesStillToCome",
                  {"кино"},
                  {"[ТВЦ2]", line(1, "17:00", "Кино 1"), line(1, "18:00", "Кино 2"),
