@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
 # knvtool as a person uses it: a sample week, its info, unpacked and packed again to the
 # same bytes, and a broken file reported in one line with exit code 1.
-set -euo pipefail
-knvtool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+knvtool=$(realpath "$1")
+source "$(dirname "$0")/scratch.sh"
 
 "$knvtool" sample --week 07.12.2026 --channels 3 -o week.knv
 info=$("$knvtool" info week.knv)

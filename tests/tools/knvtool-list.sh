@@ -2,13 +2,8 @@
 # knvtool list on a hand-written week: the day over midnight under three shifts, the now
 # view at 03:00 on a Wednesday and on a Monday, a channel without data among the others,
 # and a two-word search.
-set -euo pipefail
-knvtool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+knvtool=$(realpath "$1")
+source "$(dirname "$0")/scratch.sh"
 expect() { # name, expected text, actual text
     [ "$2" = "$3" ] || fail "$1: expected
 $2

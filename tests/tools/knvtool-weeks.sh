@@ -2,13 +2,8 @@
 # knvtool weeks over a folder of seven consecutive sample weeks: the five newest are
 # listed, the week holding today opens when it is the second-newest, files are deleted
 # only on request, and a broken newest week gives way to the one before it.
-set -euo pipefail
-knvtool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+knvtool=$(realpath "$1")
+source "$(dirname "$0")/scratch.sh"
 
 mkdir -p home/TV
 for monday in 02.11.2026 09.11.2026 16.11.2026 23.11.2026 30.11.2026 07.12.2026 14.12.2026; do
