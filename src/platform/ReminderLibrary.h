@@ -33,13 +33,11 @@ public:
                       const std::optional<Logo32>& logo, const std::string& soundFile, bool loop) override;
 
 private:
-    using ExecuteAlarmFunction = void (*)(const char16_t*, std::int32_t, std::int32_t, const char16_t*,
-                                          const std::uint32_t*, const char16_t*, std::int32_t);
-
     void showFallback(const std::string& channel, int hour, int minute, const std::string& text);
 
     QLibrary m_library;
-    ExecuteAlarmFunction m_execute = nullptr;
+    // The export, of the type declared in bellpop.h.
+    QFunctionPointer m_execute = nullptr;
     QString m_path;
     QString m_error;
 };
