@@ -17,4 +17,10 @@ const SystemClock& SystemClock::instance() {
     return clock;
 }
 
+StartedClock::StartedClock(TDateTime start) : m_offset(start - SystemClock::instance().now()) {}
+
+TDateTime StartedClock::now() const {
+    return SystemClock::instance().now() + m_offset;
+}
+
 } // namespace kanavo

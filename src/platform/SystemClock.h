@@ -12,4 +12,14 @@ public:
     static const SystemClock& instance();
 };
 
+// The system clock moved so that it read `start` when it was made; it runs on from there.
+class StartedClock final : public Clock {
+public:
+    explicit StartedClock(TDateTime start);
+    TDateTime now() const override;
+
+private:
+    TDateTime m_offset;
+};
+
 } // namespace kanavo

@@ -1,5 +1,6 @@
 #include "AppOptions.h"
 
+#include "base/DateTime.h"
 #include "base/ProgramDir.h"
 #include "settings/SettingsLocation.h"
 
@@ -40,6 +41,16 @@ AppOptions parseAppOptions(std::span<const char* const> arguments) {
             options.version = true;
         } else if (argument == "--check") {
             options.check = true;
+        } else if (argument == "--clock" || argument.starts_with("--clock=")) {
+            const char* value = argument.starts_with("--clock=") ? arguments[i] + 8
+                                : i + 1 < arguments.size()       ? arguments[++i]
+                                                                 : nullptr;
+            const auto moment = value ? parseDateTime(value) : std::nullopt;
+            if (moment) {
+                options.clockStart = *moment;
+            } else if (options.error.empty()) {
+                options.error = "--clock takes a moment as \"dd.mm.yyyy hh:nn\"";
+            }
         } else if (isPathOption(argument)) {
             if (argument.find('=') == std::string_view::npos) {
                 ++i; // the value, checked below
@@ -63,7 +74,7 @@ AppOptions parseAppOptions(std::span<const char* const> arguments) {
 }
 
 std::string usageText() {
-    return "Usage: kanavo [--home DIR] [--config FILE] [--check]\n"
+    return "Usage: kanavo [--home DIR] [--config FILE] [--check] [--clock MOMENT]\n"
            "The weekly TV schedule viewer.\n"
            "\n"
            "  --home DIR     the program folder: weekly files in DIR/TV, skins in DIR/Skin\n"
@@ -71,6 +82,8 @@ std::string usageText() {
            "  --config FILE  the settings file (default: ~/.config/Quelmar+/Kanavo2.ini)\n"
            "  --check        start, compose and paint the first listing, then quit;\n"
            "                 exit status 0 when that worked\n"
+           "  --clock \"dd.mm.yyyy hh:nn\"\n"
+           "                 start the clock at that moment (it runs on from there)\n"
            "  --help         show this text\n"
            "  --version      show the version\n";
 }

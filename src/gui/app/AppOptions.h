@@ -20,7 +20,10 @@ struct AppOptions {
     bool help = false;
     bool version = false;
     bool check = false; // start, compose and paint the first listing, then quit
-    std::string error;  // set when the command line is wrong; the program then does not start
+    // --clock "dd.mm.yyyy hh:nn[:ss]": the clock starts at this moment and runs on, for
+    // trying the "now" view and reminders at a moment of one's choosing.
+    std::optional<double> clockStart;
+    std::string error; // set when the command line is wrong; the program then does not start
 };
 
 // `arguments` starts with the program name.

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <span>
 
 using namespace kanavo;
@@ -105,7 +106,11 @@ int main(int argc, char** argv) {
     AppContext context;
     context.programDir = home;
     context.settingsFile = settingsFile;
-    context.clock = &SystemClock::instance();
+    std::optional<StartedClock> startedClock;
+    if (options.clockStart) {
+        startedClock.emplace(*options.clockStart);
+    }
+    context.clock = startedClock ? static_cast<const Clock*>(&*startedClock) : &SystemClock::instance();
     context.messages = &messages;
     std::unique_ptr<TMainForm> form;
     try {

@@ -1,5 +1,7 @@
 #include "AppOptions.h"
 
+#include "base/DateTime.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -82,6 +84,21 @@ TEST(AppOptions, CommandLinesAreReadOrRefused) {
         EXPECT_EQ(options.version, c.version) << c.name;
         EXPECT_EQ(options.check, c.check) << c.name;
     }
+}
+
+TEST(AppOptions, ClockStartIsAMomentOrRefused) {
+    const char* spaced[] = {"kanavo", "--clock", "09.12.2026 20:44"};
+    EXPECT_EQ(parseAppOptions(spaced).clockStart, encodeDate(2026, 12, 9) + encodeTime(20, 44));
+    const char* joined[] = {"kanavo", "--clock=09.12.2026 20:44:30"};
+    EXPECT_EQ(parseAppOptions(joined).clockStart, encodeDate(2026, 12, 9) + encodeTime(20, 44, 30));
+    for (const char* bad : {"tomorrow", "31.02.2026 10:00"}) {
+        const char* line[] = {"kanavo", "--clock", bad};
+        const AppOptions options = parseAppOptions(line);
+        EXPECT_FALSE(options.clockStart.has_value()) << bad;
+        EXPECT_FALSE(options.error.empty()) << bad;
+    }
+    const char* missing[] = {"kanavo", "--clock"};
+    EXPECT_FALSE(parseAppOptions(missing).error.empty());
 }
 
 TEST(AppOptions, BoxesWaitForAPersonOnlyWhereOneCanAnswer) {
