@@ -4,6 +4,7 @@
 #include "BuiltInArtwork.h"
 #include "MainForm.h"
 #include "QtMessages.h"
+#include "ReminderLibrary.h"
 #include "SingleInstance.h"
 #include "Splash.h"
 #include "SystemClock.h"
@@ -112,6 +113,13 @@ int main(int argc, char** argv) {
     }
     context.clock = startedClock ? static_cast<const Clock*>(&*startedClock) : &SystemClock::instance();
     context.messages = &messages;
+    // Bound once at start; without the library reminders come as plain message boxes.
+    ReminderLibrary reminders;
+    if (!reminders.loaded()) {
+        std::fprintf(stderr, "kanavo: reminder library not loaded (%s); reminders use message boxes\n",
+                     qPrintable(reminders.errorString()));
+    }
+    context.reminders = &reminders;
     std::unique_ptr<TMainForm> form;
     try {
         form = std::make_unique<TMainForm>(std::move(context));
