@@ -88,7 +88,6 @@ ReminderWindow::ReminderWindow(const Reminder& reminder)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Оповещение — Канаво"));
     setWindowIcon(bellPixmap(32));
-    setFixedWidth(kWidth);
 
     auto* heading = plainLabel(QStringLiteral("Оповещение"), this);
     heading->setObjectName(QStringLiteral("heading"));
@@ -100,6 +99,8 @@ ReminderWindow::ReminderWindow(const Reminder& reminder)
     heading->setPalette(headingPalette);
 
     auto* card = new Card(this);
+    // A fixed width, so that long texts wrap into more lines instead of a wider window.
+    card->setFixedWidth(kWidth - 2 * kMargin);
     QPalette cardPalette = card->palette();
     cardPalette.setColor(QPalette::WindowText, kInk);
     card->setPalette(cardPalette);
@@ -194,9 +195,10 @@ void ReminderWindow::present() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {
         const QRect area = screen->availableGeometry();
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(area.center() - QPoint(0, area.height() / 8));
-        frame.translate(slot * kCascadeStep, slot * kCascadeStep);
+        // Every reminder starts from the same corner, whatever its height, so the cascade
+        // steps evenly: a little above the middle of the screen.
+        const QPoint first = area.center() - QPoint(width() / 2, area.height() / 4);
+        QRect frame(first + QPoint(slot, slot) * kCascadeStep, size());
         // Keep it on the screen when the screen is small.
         frame.moveLeft(
             std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width())));
