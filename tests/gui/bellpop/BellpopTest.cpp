@@ -214,7 +214,8 @@ void BellpopTest::opensOneWindowAndReturns() {
 
     // A call that waited for the window (a nested event loop) would run this timer first.
     bool eventLoopRan = false;
-    QTimer::singleShot(0, this, [&] { eventLoopRan = true; });
+    const QObject timerScope; // the timer must not outlive the flag
+    QTimer::singleShot(0, &timerScope, [&] { eventLoopRan = true; });
     library.ExecuteAlarm(cp(channel.constData()), hour, minute, cp(text.constData()), std::nullopt, "",
                          false);
     QVERIFY(!eventLoopRan);
@@ -360,7 +361,8 @@ void BellpopTest::fallbackShowsANonModalBox() {
     QVERIFY(!library.loaded());
 
     bool eventLoopRan = false;
-    QTimer::singleShot(0, this, [&] { eventLoopRan = true; });
+    const QObject timerScope; // the timer must not outlive the flag
+    QTimer::singleShot(0, &timerScope, [&] { eventLoopRan = true; });
     Logo32 logo{};
     library.ExecuteAlarm(cp("ТЕСТ"), 7, 5, cp("Просто <b>тестирование</b>"), logo, "/nonexistent.wav", true);
     QVERIFY(!eventLoopRan);
